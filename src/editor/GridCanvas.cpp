@@ -1,0 +1,102 @@
+#include "editor/GridCanvas.h"
+
+#include "editor/frmQuobixEditorZN.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace quobix {
+
+namespace {
+    qint16 ButtonCode(Qt::MouseButton button)
+    {
+        switch (button) {
+        case Qt::LeftButton:
+            return 1;
+        case Qt::RightButton:
+            return 2;
+        case Qt::MiddleButton:
+            return 4;
+        default:
+            return 8;
+        }
+    }
+
+    // Inclusive column spans of the hexagon's interior, lines 1..26 of a 25 x 28 cell picture.
+    constexpr int MaskSpans[27][2] = { { 0, -1 }, { 11, 13 }, { 10, 14 }, { 8, 16 }, { 7, 17 },
+        { 5, 19 }, { 4, 20 }, { 2, 22 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 },
+        { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 2, 22 },
+        { 4, 20 }, { 5, 19 }, { 7, 17 }, { 8, 16 }, { 10, 14 }, { 11, 13 } };
+}
+
+GridCanvas::GridCanvas(frmQuobixEditorZN* owner)
+    : QWidget(owner)
+    , owner(owner)
+    , backing(ClientWidth, ClientHeight, QImage::Format_RGB32)
+{
+    setFixedSize(ClientWidth, ClientHeight);
+    backing.fill(palette().color(QPalette::Button));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void GridCanvas::PaintPicture(const QImage& picture, int x, int y)
+{
+    QPainter painter(&backing);
+    painter.drawImage(x, y, picture);
+    update(QRect(x, y, picture.width(), picture.height()));
+}
+
+void GridCanvas::PaintCell(const QImage& picture, int x, int y)
+{
+    // Lines 7 and 20 are whitened from column 2 to 22: every pixel inside the outline goes,
+    // so nothing of the cell's former symbol can survive.
+    const QRgb white = qRgb(255, 255, 255);
+    for (int line = 1; line <= 26; ++line) {
+        const int py = y + line;
+        if (py < 0 || py >= backing.height())
+            continue;
+        auto* row = reinterpret_cast<QRgb*>(backing.scanLine(py));
+        for (int column = MaskSpans[line][0]; column <= MaskSpans[line][1]; ++column) {
+            const int px = x + column;
+            if (px >= 0 && px < backing.width())
+                row[px] = white;
+        }
+    }
+    QPainter painter(&backing);
+    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    painter.drawImage(x, y, picture);
+    painter.end();
+    update(QRect(x, y, picture.width(), picture.height()));
+}
+
+void GridCanvas::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    // On a high-density screen the pixel art is scaled by whole factors, without smoothing.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // At a whole device pixel ratio this maps every image pixel to a square of screen pixels.
+    painter.drawImage(event->rect(), backing, event->rect());
+}
+
+void GridCanvas::mousePressEvent(QMouseEvent* event)
+{
+    const QPointF p = event->position();
+    owner->Form_MouseDown(
+        ButtonCode(event->button()), 0, static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+void GridCanvas::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF p = event->position();
+    owner->Form_MouseMove(
+        ButtonCode(event->button()), 0, static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+void GridCanvas::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPointF p = event->position();
+    owner->Form_MouseUp(
+        ButtonCode(event->button()), 0, static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+} // namespace quobix

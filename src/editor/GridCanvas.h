@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace quobix {
+
+class frmQuobixEditorZN;
+
+// The main window's client area below the menu bar. Everything is drawn into a persistent
+// image, so covering and uncovering the window never loses or recomputes anything; mouse
+// events go to the window's handlers with the button codes 1 left, 2 right, 4 middle.
+class GridCanvas : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int ClientWidth = 796;
+    static constexpr int ClientHeight = 558;
+
+    explicit GridCanvas(frmQuobixEditorZN* owner);
+
+    QImage& Backing() { return backing; }
+    const QImage& Backing() const { return backing; }
+
+    // Plain copy of a picture with its top left corner at (x, y).
+    void PaintPicture(const QImage& picture, int x, int y);
+    // White over the hexagon's interior of the cell whose picture corner is (x, y), then the
+    // picture combined with the image by bitwise AND.
+    void PaintCell(const QImage& picture, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    frmQuobixEditorZN* owner;
+    QImage backing;
+};
+
+} // namespace quobix

@@ -1,0 +1,217 @@
+#include "editor/frmQuobixEditorZN.h"
+
+#include "editor/EditorState.h"
+#include "editor/GridCanvas.h"
+#include "editor/modQuobixEditorZN.h"
+#include "files/LoadSaveState.h"
+#include "level/LevelState.h"
+#include "level/modText.h"
+#include "skins/SkinBNZ.h"
+#include "skins/SkinKRV.h"
+#include "skins/SkinState.h"
+#include "skins/SkinTLM.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+
+namespace quobix {
+
+frmQuobixEditorZN::frmQuobixEditorZN(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Quobix level editor"));
+    canvas = new GridCanvas(this);
+    setCentralWidget(canvas);
+    BuildMenus();
+    BuildStatusLine();
+    // The grid is pixel art of a fixed size: the window neither grows nor shrinks.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Form_Load();
+}
+
+void frmQuobixEditorZN::BuildMenus()
+{
+    auto item = [this](QMenu* menu, const char* caption, void (frmQuobixEditorZN::*handler)()) {
+        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        if (handler)
+            connect(action, &QAction::triggered, this, handler);
+        else
+            action->setEnabled(false); // its window is not part of the editor yet
+        return action;
+    };
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuNew = item(mnuFile, "&New", &frmQuobixEditorZN::mnuNew_Click);
+    mnuFile->addSeparator();
+    mnuLoad = item(mnuFile, "&Load...", nullptr);
+    mnuFile->addSeparator();
+    mnuSave = item(mnuFile, "&Save", &frmQuobixEditorZN::mnuSave_Click);
+    mnuSaveAs = item(mnuFile, "Save &As...", &frmQuobixEditorZN::mnuSaveAs_Click);
+    mnuFile->addSeparator();
+    mnuExit = item(mnuFile, "E&xit", &frmQuobixEditorZN::mnuExit_Click);
+
+    mnuLevel = menuBar()->addMenu(QStringLiteral("&Level"));
+    mnuClear = item(mnuLevel, "&Clear", &frmQuobixEditorZN::mnuClear_Click);
+    mnuLevel->addSeparator();
+    mnuDisplace = item(mnuLevel, "&Displace...", nullptr);
+    mnuLevel->addSeparator();
+    mnuQBX = item(mnuLevel, "QBX &text...", nullptr);
+    mnuLevel->addSeparator();
+    mnuInfo = item(mnuLevel, "&Info...", nullptr);
+
+    mnuSymbols = menuBar()->addMenu(QStringLiteral("&Symbol Selection"));
+    mnuPick = item(mnuSymbols, "By &Picking", &frmQuobixEditorZN::mnuPick_Click);
+    mnuSequential
+        = item(mnuSymbols, "&Sequential on click", &frmQuobixEditorZN::mnuSequential_Click);
+
+    mnuSkin = menuBar()->addMenu(QStringLiteral("S&kin"));
+    mnuKRV = item(mnuSkin, "&KRV", &frmQuobixEditorZN::mnuKRV_Click);
+    mnuTLM = item(mnuSkin, "&TLM", &frmQuobixEditorZN::mnuTLM_Click);
+    mnuBNZ = item(mnuSkin, "&BNZ", &frmQuobixEditorZN::mnuBNZ_Click);
+
+    mnuHlp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = item(mnuHlp, "&Help", nullptr);
+    mnuAbout = item(mnuHlp, "&About", nullptr);
+
+    for (QAction* checkable : { mnuPick, mnuSequential, mnuKRV, mnuTLM, mnuBNZ })
+        checkable->setCheckable(true);
+    mnuPick->setChecked(true);
+    mnuKRV->setChecked(true);
+}
+
+void frmQuobixEditorZN::BuildStatusLine()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold(true);
+    auto field = [this, &font](int x, int width, const char* text) {
+        auto* edit = new QLineEdit(QString::fromLatin1(text), canvas);
+        edit->setGeometry(x, 537, width, 20);
+        edit->setFont(font);
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+        QPalette colours = edit->palette();
+        colours.setColor(QPalette::Base, colours.color(QPalette::Button));
+        edit->setPalette(colours);
+        return edit;
+    };
+    txtSelected = field(200, 151, "");
+    txtXandY = field(350, 103, "");
+    txtRowAndCell = field(452, 119, "");
+    txtObjects = field(571, 87, "Objects = 0");
+    txtTargets = field(657, 87, "Targets = 0");
+    txtMen = field(743, 53, "Men = 0");
+}
+
+void frmQuobixEditorZN::Form_Load()
+{
+    ShowEmptyGrid();
+    ShowSymbolsToSelect();
+    SetSymbolToShow();
+}
+
+void frmQuobixEditorZN::Form_Activate() { MainFormTitle(); }
+
+void frmQuobixEditorZN::Form_Unload()
+{
+    // Ends the program at once; unsaved changes are dropped without a question.
+    QApplication::closeAllWindows();
+    QApplication::quit();
+}
+
+void frmQuobixEditorZN::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    QMainWindow::changeEvent(event);
+}
+
+void frmQuobixEditorZN::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    Form_Unload();
+}
+
+void frmQuobixEditorZN::MainFormTitle()
+{
+    QString caption = QStringLiteral("Quobix level editor");
+    if (!LevelFileName.isEmpty())
+        caption += QStringLiteral(": Level ") + LevelFolder + LevelFileName;
+    setWindowTitle(caption);
+}
+
+void frmQuobixEditorZN::mnuNew_Click()
+{
+    LevelFileName.clear();
+    LevelFlipped = false;
+    MainFormTitle();
+    ShowEmptyGrid();
+}
+
+void frmQuobixEditorZN::mnuSave_Click()
+{
+    if (LevelFileName.isEmpty()) {
+        mnuSaveAs_Click();
+        return;
+    }
+    modText::CheckLevelBeforeSave();
+    if (UserAnswer != 6)
+        return;
+}
+
+void frmQuobixEditorZN::mnuSaveAs_Click()
+{
+    modText::CheckLevelBeforeSave();
+    if (UserAnswer != 6)
+        return;
+}
+
+void frmQuobixEditorZN::mnuExit_Click() { close(); }
+
+void frmQuobixEditorZN::mnuClear_Click() { ShowEmptyGrid(); }
+
+void frmQuobixEditorZN::mnuPick_Click()
+{
+    mnuPick->setChecked(true);
+    mnuSequential->setChecked(false);
+}
+
+void frmQuobixEditorZN::mnuSequential_Click()
+{
+    mnuSequential->setChecked(true);
+    mnuPick->setChecked(false);
+}
+
+void frmQuobixEditorZN::SelectSkin(QAction* item, SkinWindow* (*instance)())
+{
+    // Qt toggles a checkable item before the handler runs; the item that was checked before
+    // the click is the one to compare with.
+    if (CurrentSkin == instance()) {
+        item->setChecked(true);
+        return;
+    }
+    for (QAction* other : { mnuKRV, mnuTLM, mnuBNZ })
+        other->setChecked(other == item);
+    CurrentSkin = instance();
+    ChangeGraphics();
+}
+
+void frmQuobixEditorZN::mnuKRV_Click()
+{
+    SelectSkin(mnuKRV, [] { return static_cast<SkinWindow*>(SkinKRVInstance(true)); });
+}
+
+void frmQuobixEditorZN::mnuTLM_Click()
+{
+    SelectSkin(mnuTLM, [] { return static_cast<SkinWindow*>(SkinTLMInstance(true)); });
+}
+
+void frmQuobixEditorZN::mnuBNZ_Click()
+{
+    SelectSkin(mnuBNZ, [] { return static_cast<SkinWindow*>(SkinBNZInstance(true)); });
+}
+
+} // namespace quobix

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLineEdit;
+class QMenu;
+
+namespace quobix {
+
+class GridCanvas;
+class SkinWindow;
+
+// The main window: the grid, the symbol palette, the status line and the menus.
+class frmQuobixEditorZN : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmQuobixEditorZN(QWidget* parent = nullptr);
+
+    // Menus and items, named as the program names them.
+    QMenu* mnuFile;
+    QAction* mnuNew;
+    QAction* mnuLoad;
+    QAction* mnuSave;
+    QAction* mnuSaveAs;
+    QAction* mnuExit;
+    QMenu* mnuLevel;
+    QAction* mnuClear;
+    QAction* mnuDisplace;
+    QAction* mnuQBX;
+    QAction* mnuInfo;
+    QMenu* mnuSymbols;
+    QAction* mnuPick;
+    QAction* mnuSequential;
+    QMenu* mnuSkin;
+    QAction* mnuKRV;
+    QAction* mnuTLM;
+    QAction* mnuBNZ;
+    QMenu* mnuHlp;
+    QAction* mnuHelp;
+    QAction* mnuAbout;
+
+    QLineEdit* txtSelected;
+    QLineEdit* txtXandY;
+    QLineEdit* txtRowAndCell;
+    QLineEdit* txtObjects;
+    QLineEdit* txtTargets;
+    QLineEdit* txtMen;
+
+    GridCanvas* Canvas() const { return canvas; }
+
+    // Mouse events of the client area: Button 1 left, 2 right, 4 middle; Shift is unused.
+    void Form_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
+    void Form_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
+    void Form_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
+
+    // Status counters.
+    void TakeSymbolFromStatus();
+    void AddSymbolToStatus();
+    void AdaptStatus();
+    void ShowStatus();
+
+    // Drawing.
+    void ShowEmptyGrid();
+    void ShowSymbol(float X, float Y);
+    void ShowSymbolsToSelect();
+    void ShowLevelInGrid();
+    void FromTextToGrid();
+    void ChangeGraphics();
+
+    // Symbol selection.
+    void RemoveMenIfAlreadyExists();
+    void PickSymbolSelection(float Xs, float Ys);
+    void SequentialSymbolSelection(qint16 ButtonNr);
+
+    void MainFormTitle();
+    void SetSymbolToShow();
+
+public slots:
+    void mnuNew_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuExit_Click();
+    void mnuClear_Click();
+    void mnuPick_Click();
+    void mnuSequential_Click();
+    void mnuKRV_Click();
+    void mnuTLM_Click();
+    void mnuBNZ_Click();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+
+    void BuildMenus();
+    void BuildStatusLine();
+    // Draws SymbolPicture in the cell (CurrentRow, CurrentCell), writes CurrentSymbol's
+    // character there and updates the counts.
+    void PlaceSymbolInCell();
+    void ShowRowAndCell();
+    // Switches to the given skin unless its item is already checked.
+    void SelectSkin(QAction* item, SkinWindow* (*instance)());
+
+    GridCanvas* canvas;
+};
+
+} // namespace quobix

@@ -1,0 +1,331 @@
+// The main window's grid: drawing, status counters and mouse editing.
+#include "editor/EditorState.h"
+#include "editor/GridCanvas.h"
+#include "editor/frmQuobixEditorZN.h"
+#include "editor/modQuobixEditorZN.h"
+#include "files/modMessages.h"
+#include "level/LevelState.h"
+#include "level/modText.h"
+#include "skins/SkinState.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <cmath>
+
+namespace quobix {
+
+namespace {
+    // A number in a status text: a blank before it unless it is negative.
+    QString Num(double n)
+    {
+        return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n, 'g', 7);
+    }
+
+    int CellX(int row, int cell) { return 9 + 12 * (row % 2) + 24 * (cell - 1); }
+    int CellY(int row) { return 20 * (row - 1); }
+}
+
+// --- Status counters ---------------------------------------------------------------------
+
+void frmQuobixEditorZN::TakeSymbolFromStatus()
+{
+    switch (ReplacedSymbol) {
+    case 2:
+        --ObjectCount;
+        break;
+    case 3:
+        --ManCount;
+        break;
+    case 4:
+        --TargetCount;
+        break;
+    case 5:
+        --ObjectCount;
+        --TargetCount;
+        break;
+    case 6:
+        --ManCount;
+        --TargetCount;
+        break;
+    default:
+        break;
+    }
+}
+
+void frmQuobixEditorZN::AddSymbolToStatus()
+{
+    switch (CurrentSymbol) {
+    case 2:
+        ++ObjectCount;
+        break;
+    case 3:
+        ++ManCount;
+        break;
+    case 4:
+        ++TargetCount;
+        break;
+    case 5:
+        ++ObjectCount;
+        ++TargetCount;
+        break;
+    case 6:
+        ++ManCount;
+        ++TargetCount;
+        break;
+    default:
+        break;
+    }
+    ShowStatus();
+}
+
+void frmQuobixEditorZN::AdaptStatus()
+{
+    TakeSymbolFromStatus();
+    AddSymbolToStatus();
+}
+
+void frmQuobixEditorZN::ShowStatus()
+{
+    txtObjects->setText(QStringLiteral("Objects =") + Num(ObjectCount));
+    txtTargets->setText(QStringLiteral("Targets =") + Num(TargetCount));
+    txtMen->setText(QStringLiteral("Men =") + Num(ManCount));
+}
+
+// --- Drawing -------------------------------------------------------------------------------
+
+void frmQuobixEditorZN::ShowSymbol(float X, float Y)
+{
+    if (SymbolPicture)
+        canvas->PaintCell(*SymbolPicture, static_cast<int>(X), static_cast<int>(Y));
+}
+
+void frmQuobixEditorZN::ShowEmptyGrid()
+{
+    modText::ClearLines(1, 1, GridRows);
+    ObjectCount = TargetCount = ManCount = 0;
+    canvas->PaintPicture(*SkinPictures[7], 4, 0);
+    ShowStatus();
+}
+
+void frmQuobixEditorZN::ShowSymbolsToSelect()
+{
+    for (int x = 0; x <= 168; x += 28) {
+        SymbolPicture = SkinPictures[x / 28];
+        ShowSymbol(static_cast<float>(x), static_cast<float>(PaletteTop));
+    }
+}
+
+void frmQuobixEditorZN::ShowLevelInGrid()
+{
+    const qint16 remembered = CurrentSymbol;
+    canvas->PaintPicture(*SkinPictures[7], 4, 0);
+    ObjectCount = TargetCount = ManCount = 0;
+    for (int r = 1; r <= GridRows; ++r) {
+        for (int c = 1; c <= GridCells; ++c) {
+            const qint16 code = SymbolCodeOf(CharAt(LevelLines[1][r], CellPosition(r, c)));
+            // Floor is already shown by the empty grid; "X" and foreign characters have no
+            // picture.
+            if (code <= 0)
+                continue;
+            CurrentSymbol = code;
+            SetSymbolToShow();
+            ShowSymbol(static_cast<float>(CellX(r, c)), static_cast<float>(CellY(r)));
+            if (code != 1)
+                AddSymbolToStatus();
+        }
+    }
+    CurrentSymbol = remembered;
+    SetSymbolToShow();
+    txtXandY->clear();
+    ShowStatus();
+}
+
+void frmQuobixEditorZN::FromTextToGrid()
+{
+    ShowLevelInGrid();
+    if (!(ManCount == 1 && ObjectCount == TargetCount && TargetCount != 0))
+        modMessages::ShowLoadedLevelInvalid();
+}
+
+void frmQuobixEditorZN::SetSymbolToShow()
+{
+    SymbolPicture = SkinPictures[CurrentSymbol];
+    txtSelected->setText(SymbolNames[CurrentSymbol] + QStringLiteral(" selected"));
+    txtRowAndCell->clear();
+}
+
+void frmQuobixEditorZN::ChangeGraphics()
+{
+    modQuobixEditorZN::LoadSkinPictures();
+    ShowSymbolsToSelect();
+    canvas->PaintPicture(*SkinPictures[7], 4, 0);
+    const qint16 remembered = CurrentSymbol;
+    for (int r = 1; r <= GridRows; ++r) {
+        for (int c = 1; c <= GridCells; ++c) {
+            const qint16 code = SymbolCodeOf(CharAt(LevelLines[1][r], CellPosition(r, c)));
+            if (code <= 0)
+                continue;
+            CurrentSymbol = code;
+            SymbolPicture = SkinPictures[code];
+            ShowSymbol(static_cast<float>(CellX(r, c)), static_cast<float>(CellY(r)));
+        }
+    }
+    CurrentSymbol = remembered;
+    SymbolPicture = SkinPictures[CurrentSymbol];
+}
+
+// --- Mouse editing ---------------------------------------------------------------------------
+
+void frmQuobixEditorZN::ShowRowAndCell()
+{
+    txtRowAndCell->setText(
+        QStringLiteral("Row =") + Num(CurrentRow) + QStringLiteral(", Cell =") + Num(CurrentCell));
+}
+
+void frmQuobixEditorZN::PlaceSymbolInCell()
+{
+    ShowSymbol(
+        static_cast<float>(CellX(CurrentRow, CurrentCell)), static_cast<float>(CellY(CurrentRow)));
+    SetCharAt(LevelLines[1][CurrentRow], CellPosition(CurrentRow, CurrentCell),
+        SymbolChars[CurrentSymbol].at(0));
+    AdaptStatus();
+}
+
+void frmQuobixEditorZN::Form_MouseDown(qint16 Button, qint16, float X, float Y)
+{
+    if (Button >= 4 || Dragging)
+        return;
+    ValidLocation = true;
+    txtXandY->setText(QStringLiteral("X =") + Num(X) + QStringLiteral(", Y =") + Num(Y));
+    txtRowAndCell->clear();
+    if (Y > 0 && Y < GridBottom) {
+        modQuobixEditorZN::HitTest(X, Y);
+        if (ValidLocation) {
+            ShowRowAndCell();
+            ReplacedSymbol = SymbolIndexOf(
+                CharAt(LevelLines[1][CurrentRow], CellPosition(CurrentRow, CurrentCell)));
+            if (mnuSequential->isChecked())
+                SequentialSymbolSelection(Button);
+            else
+                RemoveMenIfAlreadyExists();
+            PlaceSymbolInCell();
+            if (Button % 2 == 1 && CurrentSymbol != 3 && CurrentSymbol != 6) {
+                Dragging = true;
+                DragRow = CurrentRow;
+                DragCell = CurrentCell;
+            }
+        }
+    } else if (X >= 0 && X <= PaletteRight && Y >= PaletteTop && Y <= PaletteBottom) {
+        if (mnuSequential->isChecked())
+            ValidLocation = false;
+        else
+            PickSymbolSelection(X, Y);
+    } else {
+        ValidLocation = false;
+    }
+    if (!ValidLocation)
+        txtRowAndCell->setText(QStringLiteral("Invalid location"));
+}
+
+void frmQuobixEditorZN::Form_MouseMove(qint16, qint16, float X, float Y)
+{
+    if (!Dragging)
+        return;
+    ValidLocation = true;
+    txtXandY->setText(QStringLiteral("X =") + Num(X) + QStringLiteral(", Y =") + Num(Y));
+    if (Y > 0 && Y < GridBottom) {
+        modQuobixEditorZN::HitTest(X, Y);
+        if (ValidLocation && (CurrentRow != DragRow || CurrentCell != DragCell)) {
+            ShowRowAndCell();
+            ReplacedSymbol = SymbolIndexOf(
+                CharAt(LevelLines[1][CurrentRow], CellPosition(CurrentRow, CurrentCell)));
+            PlaceSymbolInCell();
+            DragRow = CurrentRow;
+            DragCell = CurrentCell;
+        }
+    } else {
+        ValidLocation = false;
+    }
+    if (!ValidLocation)
+        txtRowAndCell->setText(QStringLiteral("Invalid location"));
+}
+
+void frmQuobixEditorZN::Form_MouseUp(qint16 Button, qint16, float, float)
+{
+    if (Button % 2 == 1)
+        Dragging = false;
+}
+
+void frmQuobixEditorZN::PickSymbolSelection(float Xs, float Ys)
+{
+    ValidLocation = true;
+    const int x = static_cast<int>(std::nearbyint(Xs));
+    HitOffsetY = static_cast<qint16>(static_cast<int>(std::nearbyint(Ys)) - PaletteTop);
+    HitOffsetX = static_cast<qint16>(x % 28);
+    int oy = HitOffsetY;
+    const int ox = HitOffsetX;
+    bool valid;
+    if (oy == 0 || oy == 27) {
+        valid = ox >= 11 && ox <= 13;
+    } else if ((oy >= 1 && oy <= 6) || (oy >= 21 && oy <= 26)) {
+        if (oy >= 21)
+            oy = 27 - oy;
+        const int edge = 10 - oy - (oy >= 3 ? 1 : 0) - (oy >= 5 ? 1 : 0);
+        valid = edge <= ox && ox <= 24 - edge;
+    } else {
+        valid = ox <= 24;
+    }
+    if (!valid) {
+        ValidLocation = false;
+        return;
+    }
+    CurrentSymbol = static_cast<qint16>(x / 28);
+    SetSymbolToShow();
+}
+
+void frmQuobixEditorZN::SequentialSymbolSelection(qint16 ButtonNr)
+{
+    qint16 s = ReplacedSymbol;
+    if (ButtonNr == 1)
+        s = s == 6 ? 0 : s + 1;
+    else
+        s = s == 0 ? 6 : s - 1;
+    CurrentSymbol = s;
+    SymbolPicture = SkinPictures[s];
+    txtSelected->setText(SymbolNames[s] + QStringLiteral(" selected"));
+}
+
+void frmQuobixEditorZN::RemoveMenIfAlreadyExists()
+{
+    if (CurrentSymbol != 3 && CurrentSymbol != 6)
+        return;
+    if (ManCount < 1)
+        return;
+    for (int line = 1; line <= GridRows && ManCount > 0; ++line) {
+        for (;;) {
+            QString& text = LevelLines[1][line];
+            int p = text.indexOf(QLatin1Char('@')) + 1;
+            qint16 left;
+            if (p > 0) {
+                left = 0;
+            } else {
+                p = text.indexOf(QLatin1Char('+')) + 1;
+                if (p == 0)
+                    break;
+                left = 4;
+            }
+            text[p - 1] = SymbolChars[left].at(0);
+            SymbolPicture = SkinPictures[left];
+            const int cell = (p + 1 - line % 2) / 2;
+            ShowSymbol(static_cast<float>(CellX(line, cell)), static_cast<float>(CellY(line)));
+            --ManCount;
+            if (ManCount == 0)
+                break;
+        }
+    }
+    SymbolPicture = SkinPictures[CurrentSymbol];
+    if (ReplacedSymbol == 3 || ReplacedSymbol == 6)
+        ++ManCount;
+}
+
+} // namespace quobix

@@ -1,0 +1,15 @@
+#include "files/LoadSaveState.h"
+
+namespace quobix {
+
+void InitLoadSaveState()
+{
+    LoadOrSaveMode = 0;
+    LoadOrSaveOK = false;
+    CurrentDrive.clear();
+    CurrentFolder.clear();
+    FileName.clear();
+    LevelFileType = 1;
+}
+
+} // namespace quobix

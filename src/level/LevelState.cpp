@@ -1,0 +1,83 @@
+#include "level/LevelState.h"
+
+namespace quobix {
+
+void InitLevelState()
+{
+    for (auto& buffer : LevelLines)
+        for (auto& line : buffer)
+            line.clear();
+
+    LineWidth = 64;
+    CR = QString(QChar(13));
+    LF = QString(QChar(10));
+    CRLF = CR + LF;
+    SymbolAlphabet = QStringLiteral("X #$@.*+");
+    CurrentSymbol = 1;
+    const char* names[7]
+        = { "Floor", "Wall", "Object", "Man", "Target", "Object on target", "Man on target" };
+    const char chars[7] = { ' ', '#', '$', '@', '.', '*', '+' };
+    for (int i = 0; i < 7; ++i) {
+        SymbolNames[i] = QString::fromLatin1(names[i]);
+        SymbolChars[i] = QString(QChar::fromLatin1(chars[i]));
+    }
+
+    ObjectCount = TargetCount = ManCount = 0;
+    FirstUsedLine = LastUsedLine = LevelHeight = LevelWidth = LeftMargin = MarginLine = 0;
+    UserAnswer = 0;
+    LevelFolder.clear();
+    LevelFileName.clear();
+    Author.clear();
+    TopComment.clear();
+    BottomComment.clear();
+    LevelFlipped = false;
+    FlippedOnLoad = false;
+}
+
+qint16 SymbolCodeOf(QChar c)
+{
+    // Position in the alphabet minus 2: not found (0) gives -2, "X" (1) gives -1.
+    return static_cast<qint16>(SymbolAlphabet.indexOf(c) + 1 - 2);
+}
+
+qint16 SymbolIndexOf(QChar c)
+{
+    for (qint16 i = 0; i < 7; ++i)
+        if (SymbolChars[i].size() == 1 && SymbolChars[i].at(0) == c)
+            return i;
+    return 7;
+}
+
+QChar CharAt(const QString& line, int position)
+{
+    if (position < 1 || position > line.size())
+        return QLatin1Char(' ');
+    return line.at(position - 1);
+}
+
+void SetCharAt(QString& line, int position, QChar c)
+{
+    if (position < 1)
+        return;
+    if (line.size() < position)
+        line.append(QString(position - line.size(), QLatin1Char(' ')));
+    line[position - 1] = c;
+}
+
+QString TrimTrailingBlanks(const QString& text)
+{
+    int n = text.size();
+    while (n > 0 && text.at(n - 1) == QLatin1Char(' '))
+        --n;
+    return text.left(n);
+}
+
+QString TrimLeadingBlanks(const QString& text)
+{
+    int i = 0;
+    while (i < text.size() && text.at(i) == QLatin1Char(' '))
+        ++i;
+    return text.mid(i);
+}
+
+} // namespace quobix

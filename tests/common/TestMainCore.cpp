@@ -1,0 +1,9 @@
+#include "common/TestRegistry.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    return RunRegisteredTests(argc, argv);
+}
