@@ -14,6 +14,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 
