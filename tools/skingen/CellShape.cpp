@@ -35,7 +35,7 @@ QPolygonF Hexagon(double inset)
     const std::array<QPointF, 6> corner { QPointF(12.5, 0), QPointF(24.5, 8), QPointF(24.5, 20),
         QPointF(12.5, 28), QPointF(0.5, 20), QPointF(0.5, 8) };
     if (inset == 0)
-        return QPolygonF({ corner.begin(), corner.end() });
+        return QPolygonF(QList<QPointF>(corner.begin(), corner.end()));
 
     // Move each side along its inward normal, then meet neighbouring sides again.
     std::array<QLineF, 6> side;

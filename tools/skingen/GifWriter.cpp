@@ -1,5 +1,6 @@
 #include "GifWriter.h"
 
+#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <gif_lib.h>
@@ -167,8 +168,16 @@ IndexedPicture Quantise(const QImage& source)
 
 QString WriteGif(const QString& path, const IndexedPicture& picture)
 {
+    // giflib writes into memory and QSaveFile puts the file down, with the usual permissions and
+    // never half-written.
+    QByteArray bytes;
+    const auto append = [](GifFileType* gif, const GifByteType* data, int length) {
+        static_cast<QByteArray*>(gif->UserData)
+            ->append(reinterpret_cast<const char*>(data), length);
+        return length;
+    };
     int error = 0;
-    GifFileType* gif = EGifOpenFileName(path.toLocal8Bit().constData(), false, &error);
+    GifFileType* gif = EGifOpen(&bytes, append, &error);
     if (!gif)
         return QStringLiteral("%1: %2").arg(path, QString::fromUtf8(GifErrorString(error)));
     const auto fail = [&](int code) {
@@ -211,6 +220,10 @@ QString WriteGif(const QString& path, const IndexedPicture& picture)
     }
     if (EGifCloseFile(gif, &error) == GIF_ERROR)
         return QStringLiteral("%1: %2").arg(path, QString::fromUtf8(GifErrorString(error)));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("%1: %2").arg(path, file.errorString());
     return {};
 }
 
