@@ -1,0 +1,37 @@
+#include "BenchSupport.h"
+
+#include "displace/DisplaceState.h"
+#include "displace/modDisplace.h"
+#include "level/LevelState.h"
+
+#include <cstdio>
+
+using namespace quobix;
+
+// The dialog's preparation on the largest level that can still move: every cell of lines
+// 1..25 between columns 2 and 63, which makes the five trial turns as large as they get.
+int main()
+{
+    InitLevelState();
+    InitDisplaceState();
+    const QString symbols = QStringLiteral("#$.@*+");
+    for (int line = 1; line <= GridRows; ++line) {
+        QString text(LineWidth, QLatin1Char(' '));
+        for (int column = 2; column <= 63 && line <= 25; ++column)
+            if ((line + column) % 2 == 1)
+                text[column - 1] = symbols[(line * 7 + column) % symbols.size()];
+        LevelLines[1][line] = text;
+    }
+
+    int offered = 0;
+    const auto timing = bench::TimeRuns("ComputeDisplaceChoices (near-full level)", 2000,
+        [&] { offered = modDisplace::ComputeDisplaceChoices().items[9].size(); });
+    std::printf("angles offered: %d; goal median <= 1000 us: %s\n", offered,
+        timing.medianMicroseconds <= 1000.0 ? "met" : "missed");
+
+    bench::TimeRuns("RotateLevel 180 (near-full level)", 2000, [] {
+        DisplaceAmount = 3;
+        modDisplace::RotateLevel();
+    });
+    return 0;
+}
