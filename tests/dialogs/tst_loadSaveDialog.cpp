@@ -1,0 +1,308 @@
+#include "common/TestRegistry.h"
+#include "common/TestSupport.h"
+#include "dialogs/DialogTestSupport.h"
+
+#include "editor/frmQuobixEditorZN.h"
+#include "editor/modQuobixEditorZN.h"
+#include "files/LoadSaveState.h"
+#include "files/frmLoadOrSave.h"
+#include "level/LevelState.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quobix;
+
+namespace {
+const QByteArray Maze = "A small maze\r\n\r\n # # #\r\n# $ . #\r\n # @ #\r\n\r\nAuthor: Ann\r\n";
+const QByteArray MazeXsb = "###\r\n#$.#\r\n#@#\r\n";
+
+int CountOf(QChar c)
+{
+    int n = 0;
+    for (int r = 1; r <= GridRows; ++r)
+        n += LevelLines[1][r].count(c);
+    return n;
+}
+}
+
+class TestLoadSaveDialog : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    QString folder;
+    std::unique_ptr<frmQuobixEditorZN> window;
+
+    void PrepareFolder()
+    {
+        folder = dir->path() + QLatin1Char('/');
+        WriteFile(folder + QStringLiteral("maze.qbx"), Maze);
+        WriteFile(folder + QStringLiteral("maze.xsb"), MazeXsb);
+        WriteFile(folder + QStringLiteral("notes.qbx"), "only words\r\n");
+        QDir(folder).mkdir(QStringLiteral("sub"));
+    }
+
+    // Loads name through the dialog's handlers, as File, Load... does.
+    void Load(const QString& name, int type = 0)
+    {
+        WhenShown<frmLoadOrSave>([name, type](frmLoadOrSave* dialog) {
+            dialog->cmbLevelType->setCurrentIndex(type);
+            dialog->cmbLevelType_Click();
+            const auto items = dialog->LevelFile->findItems(name, Qt::MatchExactly);
+            if (!items.isEmpty())
+                dialog->LevelFile->setCurrentItem(items.first());
+            dialog->cmdLoadLevel_Click();
+            if (dialog->isVisible())
+                dialog->cmdCancelLoadSave_Click();
+        });
+        window->mnuLoad_Click();
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        modQuobixEditorZN::InitGlobals();
+        window = std::make_unique<frmQuobixEditorZN>();
+        PrepareFolder();
+        CurrentFolder = folder;
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        QDir::setCurrent(QDir::tempPath());
+        dir.reset();
+    }
+
+    void loadShowsTheLevelAndNamesTheFile()
+    {
+        MessageRecorder recorder;
+        Load(QStringLiteral("maze.qbx"));
+        QVERIFY(LoadOrSaveOK);
+        QCOMPARE(recorder.texts(), QStringList());
+        QCOMPARE(window->windowTitle(),
+            QStringLiteral("Quobix level editor: Level ") + folder + QStringLiteral("maze.qbx"));
+        QCOMPARE(CountOf(QLatin1Char('@')), 1);
+        QCOMPARE(ManCount, 1);
+        QCOMPARE(Author, QStringLiteral("Ann"));
+        QCOMPARE(TopComment, QStringLiteral("A small maze"));
+        QCOMPARE(LevelFileType, 1); // back to QBX at every close
+    }
+
+    void failedLoadLeavesTheEditorAlone()
+    {
+        MessageRecorder recorder;
+        Load(QStringLiteral("maze.qbx"));
+        const QStringList grid = GridText();
+        Author = QStringLiteral("kept");
+        bool stayedOpen = false;
+        WhenShown<frmLoadOrSave>([&stayedOpen](frmLoadOrSave* dialog) {
+            dialog->LevelFile->setCurrentItem(
+                dialog->LevelFile->findItems(QStringLiteral("notes.qbx"), Qt::MatchExactly)
+                    .first());
+            dialog->cmdLoadLevel_Click();
+            stayedOpen = dialog->isVisible();
+            dialog->txtLevel->clear();
+            dialog->cmdLoadLevel_Click();
+            dialog->cmdCancelLoadSave_Click();
+        });
+        window->mnuLoad_Click();
+        QVERIFY(stayedOpen);
+        QCOMPARE(recorder.texts(),
+            (QStringList { "No quobix level found within the file.", "Invalid filename: " }));
+        QCOMPARE(GridText(), grid);
+        QCOMPARE(Author, QStringLiteral("kept"));
+        QCOMPARE(window->windowTitle(),
+            QStringLiteral("Quobix level editor: Level ") + folder + QStringLiteral("maze.qbx"));
+    }
+
+    void xsbLevelBecomesAQbxFileName()
+    {
+        MessageRecorder recorder;
+        Load(QStringLiteral("maze.xsb"), 1);
+        QVERIFY(LoadOrSaveOK);
+        QCOMPARE(LevelFileName, QStringLiteral("maze.qbx"));
+        QString shownName;
+        int shownType = -1;
+        WhenShown<frmLoadOrSave>([&](frmLoadOrSave* dialog) {
+            shownName = dialog->txtLevel->text();
+            shownType = dialog->cmbLevelType->currentIndex();
+            QVERIFY(dialog->txtAuthor->isEnabled());
+            dialog->cmdCancelLoadSave_Click();
+        });
+        window->mnuSaveAs_Click();
+        QCOMPARE(shownName, QStringLiteral("maze.qbx"));
+        QCOMPARE(shownType, 0);
+    }
+
+    void typeSwitchInSaveMode()
+    {
+        LoadOrSaveMode = 2;
+        FileName = QStringLiteral("maze.qbx");
+        frmLoadOrSave dialog;
+        dialog.cmbLevelType->setCurrentIndex(1);
+        dialog.cmbLevelType_Click();
+        QCOMPARE(dialog.txtLevel->text(), QStringLiteral("maze.xsb"));
+        QCOMPARE(LevelFileType, 2);
+        QCOMPARE(dialog.LevelFile->count(), 1); // only *.xsb files are listed
+        dialog.txtLevel->setText(QStringLiteral("ab"));
+        dialog.cmbLevelType->setCurrentIndex(0);
+        dialog.cmbLevelType_Click();
+        QCOMPARE(dialog.txtLevel->text(), QStringLiteral("ab"));
+    }
+
+    void typeSwitchInLoadMode()
+    {
+        LoadOrSaveMode = 1;
+        frmLoadOrSave dialog;
+        QVERIFY(!dialog.txtLevel->isEnabled());
+        QVERIFY(!dialog.txtAuthor->isEnabled());
+        dialog.LevelFile->setCurrentRow(0); // maze.qbx
+        QCOMPARE(dialog.txtLevel->text(), QStringLiteral("maze.qbx"));
+        dialog.cmbLevelType->setCurrentIndex(1);
+        dialog.cmbLevelType_Click();
+        QCOMPARE(dialog.txtLevel->text(), QStringLiteral("maze.xsb"));
+        QCOMPARE(dialog.LevelFile->currentItem()->text(), QStringLiteral("maze.xsb"));
+        QFile::remove(folder + QStringLiteral("maze.qbx"));
+        dialog.cmbLevelType->setCurrentIndex(0);
+        dialog.cmbLevelType_Click();
+        QCOMPARE(dialog.txtLevel->text(), QString());
+    }
+
+    void saveCompletesTheName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension") << "level"
+                                      << "level.qbx";
+        QTest::newRow("short name") << "ab"
+                                    << "ab.qbx";
+        QTest::newRow("other extension") << "level.txt"
+                                         << "level.txt.qbx";
+        QTest::newRow("own extension") << "new.qbx"
+                                       << "new.qbx";
+    }
+
+    void saveCompletesTheName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, written);
+        MessageRecorder recorder;
+        SetGrid(
+            { QStringLiteral(" # # #"), QStringLiteral("# $ . #"), QStringLiteral(" # @ #") }, 5);
+        window->ShowLevelInGrid();
+        WhenShown<frmLoadOrSave>([typed](frmLoadOrSave* dialog) {
+            dialog->txtLevel->setText(typed);
+            dialog->txtAuthor->setText(QStringLiteral("Bo"));
+            dialog->cmdSaveLevel_Click();
+        });
+        window->mnuSaveAs_Click();
+        QCOMPARE(recorder.texts(), QStringList());
+        QVERIFY(QFile::exists(folder + written));
+        QCOMPARE(LevelFileName, written);
+        QCOMPARE(LevelFolder, folder);
+        QVERIFY(ReadFile(folder + written).endsWith("\r\nAuthor: Bo\r\n"));
+        QCOMPARE(window->windowTitle(),
+            QStringLiteral("Quobix level editor: Level ") + folder + written);
+    }
+
+    void saveAsksBeforeOverwriting()
+    {
+        MessageRecorder recorder;
+        recorder.answers = { 7 };
+        SetGrid({ QStringLiteral(" $ . @") }, 5);
+        window->ShowLevelInGrid();
+        bool stayedOpen = false;
+        WhenShown<frmLoadOrSave>([this, &stayedOpen](frmLoadOrSave* dialog) {
+            // A file that appeared after the list was filled is not listed, but exists.
+            WriteFile(folder + QStringLiteral("late.qbx"), "keep");
+            dialog->txtLevel->setText(QStringLiteral("late.qbx"));
+            dialog->cmdSaveLevel_Click();
+            stayedOpen = dialog->isVisible();
+            dialog->txtLevel->setText(QStringLiteral("maze"));
+            dialog->cmdSaveLevel_Click();
+            if (dialog->isVisible())
+                dialog->cmdCancelLoadSave_Click();
+        });
+        window->mnuSaveAs_Click();
+        QVERIFY(stayedOpen);
+        QCOMPARE(recorder.texts(),
+            (QStringList { "Level " + folder + "late.qbx already exists\rOverwrite?",
+                "Level " + folder + "maze.qbx already exists\rOverwrite?" }));
+        QCOMPARE(ReadFile(folder + QStringLiteral("late.qbx")), QByteArray("keep"));
+        QCOMPARE(ReadFile(folder + QStringLiteral("maze.qbx")), Maze);
+    }
+
+    void cancelKeepsEditedTexts()
+    {
+        SetGrid({ QStringLiteral(" $ . @") }, 5);
+        window->ShowLevelInGrid();
+        Author = QStringLiteral("Ann");
+        WhenShown<frmLoadOrSave>([](frmLoadOrSave* dialog) {
+            dialog->txtAuthor->setText(QStringLiteral("Bo"));
+            dialog->txtTopComment->setPlainText(QStringLiteral("one\ntwo"));
+            dialog->close();
+        });
+        window->mnuSaveAs_Click();
+        QCOMPARE(Author, QStringLiteral("Bo"));
+        QCOMPARE(TopComment, QStringLiteral("one\r\ntwo"));
+        QCOMPARE(LoadOrSaveOK, false);
+    }
+
+    void doubleClickLoadsAndSaves()
+    {
+        MessageRecorder recorder;
+        WhenShown<frmLoadOrSave>([](frmLoadOrSave* dialog) {
+            auto* item = dialog->LevelFile->findItems(QStringLiteral("maze.qbx"), Qt::MatchExactly)
+                             .first();
+            const QPoint at = dialog->LevelFile->visualItemRect(item).center();
+            QTest::mouseClick(dialog->LevelFile->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(dialog->LevelFile->viewport(), Qt::LeftButton, {}, at);
+        });
+        window->mnuLoad_Click();
+        QVERIFY(LoadOrSaveOK);
+        QCOMPARE(LevelFileName, QStringLiteral("maze.qbx"));
+
+        recorder.answers = { 6 };
+        WhenShown<frmLoadOrSave>([](frmLoadOrSave* dialog) {
+            auto* item = dialog->LevelFile->findItems(QStringLiteral("notes.qbx"), Qt::MatchExactly)
+                             .first();
+            const QPoint at = dialog->LevelFile->visualItemRect(item).center();
+            QTest::mouseClick(dialog->LevelFile->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(dialog->LevelFile->viewport(), Qt::LeftButton, {}, at);
+        });
+        window->mnuSaveAs_Click();
+        QVERIFY(LoadOrSaveOK);
+        QCOMPARE(recorder.texts(),
+            QStringList { "Level " + folder + "notes.qbx already exists\rOverwrite?" });
+        QVERIFY(ReadFile(folder + QStringLiteral("notes.qbx")).contains("# $ . #"));
+    }
+
+    void foldersAreFollowedAndRemembered()
+    {
+        LoadOrSaveMode = 1;
+        {
+            frmLoadOrSave dialog;
+            auto items = dialog.dirLevel->findItems(QStringLiteral("sub"), Qt::MatchEndsWith);
+            QVERIFY(!items.isEmpty());
+            emit dialog.dirLevel->itemActivated(items.first());
+            QCOMPARE(CurrentFolder, folder + QStringLiteral("sub/"));
+            QCOMPARE(QDir::currentPath() + QLatin1Char('/'), CurrentFolder);
+            QCOMPARE(dialog.LevelFile->count(), 0);
+            dialog.reject();
+        }
+        frmLoadOrSave again;
+        QCOMPARE(again.FolderListPath() + QLatin1Char('/'), folder + QStringLiteral("sub/"));
+    }
+};
+
+QUOBIX_TEST(TestLoadSaveDialog)
+#include "tst_loadSaveDialog.moc"
