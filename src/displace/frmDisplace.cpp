@@ -1,0 +1,179 @@
+#include "displace/frmDisplace.h"
+
+#include "displace/DisplaceState.h"
+#include "displace/modDisplace.h"
+
+#include <QComboBox>
+#include <QPainter>
+#include <QPushButton>
+
+static void RegisterDisplacePictures()
+{
+    // The pictures live in a static library; the linker would drop their registration.
+    Q_INIT_RESOURCE(displace);
+}
+
+namespace quobix {
+
+namespace {
+    constexpr int TwipsPerPixel = 15;
+
+    QRect Twips(int left, int top, int width, int height)
+    {
+        return { left / TwipsPerPixel, top / TwipsPerPixel, width / TwipsPerPixel,
+            height / TwipsPerPixel };
+    }
+
+    struct Placement {
+        int listLeft, listTop; // negative: the button has no list
+        int buttonLeft, buttonTop;
+        const char* picture;
+    };
+    constexpr Placement Placements[12] = {
+        { -1, -1, 1485, 540, "center" },
+        { 1170, 60, 1800, 60, "n" },
+        { 2280, 60, 2910, 60, "ne" },
+        { 2280, 540, 2910, 540, "e" },
+        { 2280, 1020, 2910, 1020, "se" },
+        { 1170, 1020, 1800, 1020, "s" },
+        { 60, 1020, 690, 1020, "sw" },
+        { 60, 540, 690, 540, "w" },
+        { 60, 60, 690, 60, "nw" },
+        { 60, 1500, 915, 1500, "rotate" },
+        { -1, -1, 1905, 1500, "flipv" },
+        { -1, -1, 2910, 1500, "fliph" },
+    };
+
+    constexpr int ButtonSide = 375;
+    constexpr int ListHeight = 360;
+    constexpr int DirectionListWidth = 585;
+    constexpr int AngleListWidth = 810;
+    // Room between a group of controls and its frame.
+    constexpr int FrameGap = 2;
+}
+
+frmDisplace::frmDisplace(QWidget* parent)
+    : QDialog(parent)
+    , cmdDisplace(12, nullptr)
+    , cmbDisplace(10, nullptr)
+{
+    static const bool registered = (RegisterDisplacePictures(), true);
+    Q_UNUSED(registered);
+    BuildControls();
+    Form_Load();
+}
+
+void frmDisplace::BuildControls()
+{
+    setWindowTitle(QStringLiteral("Displace level"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+        | Qt::WindowCloseButtonHint);
+    setFixedSize(3345 / TwipsPerPixel, 1935 / TwipsPerPixel);
+
+    QFont listFont(QStringLiteral("Arial"));
+    listFont.setPointSizeF(9.75);
+    listFont.setBold(true);
+
+    // Created in tab order: the buttons, then the lists.
+    for (qint16 index = 0; index < 12; ++index) {
+        const Placement& p = Placements[index];
+        auto* button = new QPushButton(this);
+        button->setGeometry(Twips(p.buttonLeft, p.buttonTop, ButtonSide, ButtonSide));
+        button->setIcon(QIcon(QStringLiteral(":/displace/%1.png").arg(QLatin1String(p.picture))));
+        button->setIconSize(QSize(21, 21));
+        connect(button, &QPushButton::clicked, this, [this, index] { cmdDisplace_Click(index); });
+        cmdDisplace[index] = button;
+    }
+    for (int index = 1; index <= 9; ++index) {
+        const Placement& p = Placements[index];
+        auto* list = new QComboBox(this);
+        const int width = index == 9 ? AngleListWidth : DirectionListWidth;
+        list->setGeometry(Twips(p.listLeft, p.listTop, width, ListHeight));
+        list->setFont(listFont);
+        cmbDisplace[index] = list;
+    }
+    for (int index = 1; index < 12; ++index)
+        setTabOrder(cmdDisplace[index - 1], cmdDisplace[index]);
+    setTabOrder(cmdDisplace[11], cmbDisplace[1]);
+    for (int index = 2; index <= 9; ++index)
+        setTabOrder(cmbDisplace[index - 1], cmbDisplace[index]);
+}
+
+void frmDisplace::Form_Load() { move(DisplaceLeft / TwipsPerPixel, DisplaceTop / TwipsPerPixel); }
+
+void frmDisplace::FillDisplaceChoices()
+{
+    const modDisplace::DisplaceChoices choices = modDisplace::ComputeDisplaceChoices();
+    if (!DisplacePossible)
+        return;
+    for (int index = 1; index <= 9; ++index) {
+        QComboBox* list = cmbDisplace[index];
+        list->clear();
+        list->addItems(choices.items[index]);
+        const bool offered = list->count() > 0;
+        list->setCurrentIndex(offered ? 0 : -1);
+        list->setEnabled(offered);
+        cmdDisplace[index]->setEnabled(offered);
+    }
+    for (const int index : { 0, 10, 11 })
+        cmdDisplace[index]->setEnabled(true);
+}
+
+void frmDisplace::cmdDisplace_Click(qint16 Index)
+{
+    const QString text = Index >= 1 && Index <= 9 ? cmbDisplace[Index]->currentText() : QString();
+    modDisplace::PerformDisplacement(Index, text);
+    unloadingByProgram = true;
+    accept();
+}
+
+void frmDisplace::done(int result)
+{
+    qint16 Cancel = 0;
+    Form_QueryUnload(Cancel, unloadingByProgram ? vbFormCode : vbFormControlMenu);
+    unloadingByProgram = false;
+    if (Cancel == 0)
+        QDialog::done(result);
+}
+
+void frmDisplace::Form_QueryUnload(qint16& Cancel, qint16 UnloadMode)
+{
+    Q_UNUSED(Cancel); // every unload goes ahead
+    if (UnloadMode == vbFormControlMenu) {
+        DisplaceAgain = false;
+        return;
+    }
+    DisplaceAgain = true;
+    DisplaceTop = pos().y() * TwipsPerPixel;
+    DisplaceLeft = pos().x() * TwipsPerPixel;
+}
+
+void frmDisplace::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    // Two lines on each side: a single light line hardly shows on the window's own colour.
+    auto edges = [&painter](const QRect& r, const QColor& light, const QColor& dark) {
+        painter.setPen(light);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(dark);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    };
+    auto raisedFrame = [&](const QRect& area) {
+        const QRect outer = area.adjusted(-FrameGap, -FrameGap, FrameGap, FrameGap);
+        edges(outer, colours.color(QPalette::Light), colours.color(QPalette::Dark));
+        edges(outer.adjusted(1, 1, -1, -1), colours.color(QPalette::Light),
+            colours.color(QPalette::Mid));
+    };
+    for (int index = 0; index < 12; ++index) {
+        QRect area = cmdDisplace[index]->geometry();
+        if (index >= 1 && index <= 9)
+            area = area.united(cmbDisplace[index]->geometry());
+        raisedFrame(area);
+    }
+}
+
+} // namespace quobix

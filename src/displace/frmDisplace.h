@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <QVector>
+
+class QComboBox;
+class QPushButton;
+
+namespace quobix {
+
+// The window through which the user moves the level inside the grid: a centre button, eight
+// direction buttons with lists of step counts, a rotate button with a list of angles and two
+// mirror buttons. One click performs one displacement and closes the window; the main window's
+// Displace command shows it again until the user closes it.
+class frmDisplace : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmDisplace(QWidget* parent = nullptr);
+
+    // Indexed 0..11: centre, north .. north-west clockwise, rotate, mirror top to bottom, mirror
+    // left to right.
+    QVector<QPushButton*> cmdDisplace;
+    // Indexed 1..9 like the buttons they belong to; index 0 stays empty.
+    QVector<QComboBox*> cmbDisplace;
+
+    // Puts the displacements admissible for the grid into the lists and enables what they
+    // allow; sets DisplacePossible and leaves the window alone when nothing is. It lives here
+    // and not in modDisplace because the core library has no windows.
+    void FillDisplaceChoices();
+
+    // How the window is being unloaded.
+    static constexpr qint16 vbFormControlMenu = 0;
+    static constexpr qint16 vbFormCode = 1;
+
+public slots:
+    void cmdDisplace_Click(qint16 Index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // Every way of closing a dialog ends here: the close box, Escape and the program.
+    void done(int result) override;
+
+private:
+    void BuildControls();
+    void Form_Load();
+    void Form_QueryUnload(qint16& Cancel, qint16 UnloadMode);
+
+    bool unloadingByProgram = false;
+};
+
+} // namespace quobix
