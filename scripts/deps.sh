@@ -9,6 +9,7 @@ PACKAGES=(
   fonts-dejavu-core fonts-liberation
   clang libclang-rt-14-dev
   xvfb xauth xdotool
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DQUOBIX_TESTS=OFF -DQUOBIX_BENCH=OFF >/dev/null
+cmake --preset release >/dev/null
 cmake --build build/release --target quobix-editor -j"$(nproc)"
 exec build/release/quobix-editor "$@"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the built tree into a temporary prefix and starts the installed editor offscreen for a
+# moment: it must come up and stay up, with no picture it cannot find.
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+test -x "$prefix/bin/quobix-editor"
+test -f "$prefix/share/applications/org.quobix.LevelEditor.desktop"
+test -f "$prefix/share/quobix-editor/levels/ring.qbx"
+test -f "$prefix/share/icons/hicolor/48x48/apps/quobix-editor.png"
+set +e
+HOME="$prefix" QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/quobix-editor" >"$prefix/out.log" 2>&1
+status=$?
+set -e
+if [ "$status" -ne 124 ]; then
+  echo "the installed editor ended early ($status):"; cat "$prefix/out.log"; exit 1
+fi
+if grep -Ei "could not|cannot|null image|failed" "$prefix/out.log"; then
+  echo "the installed editor complained"; exit 1
+fi
+echo "installed editor ran"
