@@ -4,8 +4,13 @@
 #include "editor/GridCanvas.h"
 #include "editor/modQuobixEditorZN.h"
 #include "files/LoadSaveState.h"
+#include "files/frmLoadOrSave.h"
+#include "files/frmLoadOrSaveInfo.h"
+#include "files/modLoadOrSave.h"
+#include "files/modMessages.h"
 #include "level/LevelState.h"
 #include "level/modText.h"
+#include "platform/MessageSeam.h"
 #include "skins/SkinBNZ.h"
 #include "skins/SkinKRV.h"
 #include "skins/SkinState.h"
@@ -14,6 +19,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -47,7 +53,7 @@ void frmQuobixEditorZN::BuildMenus()
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuNew = item(mnuFile, "&New", &frmQuobixEditorZN::mnuNew_Click);
     mnuFile->addSeparator();
-    mnuLoad = item(mnuFile, "&Load...", nullptr);
+    mnuLoad = item(mnuFile, "&Load...", &frmQuobixEditorZN::mnuLoad_Click);
     mnuFile->addSeparator();
     mnuSave = item(mnuFile, "&Save", &frmQuobixEditorZN::mnuSave_Click);
     mnuSaveAs = item(mnuFile, "Save &As...", &frmQuobixEditorZN::mnuSaveAs_Click);
@@ -57,11 +63,11 @@ void frmQuobixEditorZN::BuildMenus()
     mnuLevel = menuBar()->addMenu(QStringLiteral("&Level"));
     mnuClear = item(mnuLevel, "&Clear", &frmQuobixEditorZN::mnuClear_Click);
     mnuLevel->addSeparator();
-    mnuDisplace = item(mnuLevel, "&Displace...", nullptr);
+    mnuDisplace = item(mnuLevel, "&Displace...", &frmQuobixEditorZN::mnuDisplace_Click);
     mnuLevel->addSeparator();
-    mnuQBX = item(mnuLevel, "QBX &text...", nullptr);
+    mnuQBX = item(mnuLevel, "QBX &text...", &frmQuobixEditorZN::mnuQBX_Click);
     mnuLevel->addSeparator();
-    mnuInfo = item(mnuLevel, "&Info...", nullptr);
+    mnuInfo = item(mnuLevel, "&Info...", &frmQuobixEditorZN::mnuInfo_Click);
 
     mnuSymbols = menuBar()->addMenu(QStringLiteral("&Symbol Selection"));
     mnuPick = item(mnuSymbols, "By &Picking", &frmQuobixEditorZN::mnuPick_Click);
@@ -74,8 +80,15 @@ void frmQuobixEditorZN::BuildMenus()
     mnuBNZ = item(mnuSkin, "&BNZ", &frmQuobixEditorZN::mnuBNZ_Click);
 
     mnuHlp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp = item(mnuHlp, "&Help", nullptr);
-    mnuAbout = item(mnuHlp, "&About", nullptr);
+    mnuHelp = item(mnuHlp, "&Help", &frmQuobixEditorZN::mnuHelp_Click);
+    mnuAbout = item(mnuHlp, "&About", &frmQuobixEditorZN::mnuAbout_Click);
+
+    // The platform's standard keys, on top of the access keys of the captions.
+    mnuNew->setShortcut(QKeySequence::New);
+    mnuLoad->setShortcut(QKeySequence::Open);
+    mnuSave->setShortcut(QKeySequence::Save);
+    mnuSaveAs->setShortcut(QKeySequence::SaveAs);
+    mnuExit->setShortcut(QKeySequence::Quit);
 
     for (QAction* checkable : { mnuPick, mnuSequential, mnuKRV, mnuTLM, mnuBNZ })
         checkable->setCheckable(true);
@@ -161,6 +174,20 @@ void frmQuobixEditorZN::mnuSave_Click()
     modText::CheckLevelBeforeSave();
     if (UserAnswer != 6)
         return;
+    CurrentFolder = LevelFolder;
+    FileName = LevelFileName;
+    // Ask whenever a file of that name exists, also one that cannot be opened for reading.
+    LoadOrSaveOK = !QFileInfo::exists(CurrentFolder + FileName);
+    if (!LoadOrSaveOK)
+        modMessages::AskOverwriteLevel();
+    if (UserAnswer != 6)
+        return;
+    LoadOrSaveMode = 2;
+    // The file's content must match the notation its extension names.
+    LevelFileType = modLoadOrSave::FileTypeOfName(FileName);
+    frmLoadOrSaveInfo::Run(this);
+    LevelFileType = 1;
+    Form_Activate();
 }
 
 void frmQuobixEditorZN::mnuSaveAs_Click()
@@ -168,6 +195,26 @@ void frmQuobixEditorZN::mnuSaveAs_Click()
     modText::CheckLevelBeforeSave();
     if (UserAnswer != 6)
         return;
+    LoadOrSaveMode = 2;
+    frmLoadOrSave dialog(this);
+    dialog.exec();
+    Form_Activate();
+}
+
+void frmQuobixEditorZN::mnuLoad_Click()
+{
+    LoadOrSaveMode = 1;
+    {
+        frmLoadOrSave dialog(this);
+        dialog.exec();
+    }
+    Form_Activate();
+    if (!LoadOrSaveOK)
+        return;
+    FromTextToGrid();
+    if (LevelFlipped)
+        ShowMessageBox(QStringLiteral("The level is vertically flipped to fit within the grid."),
+            QStringLiteral("Level Load Warning"), MsgButtons::OK, MsgIcon::Exclamation);
 }
 
 void frmQuobixEditorZN::mnuExit_Click() { close(); }

@@ -78,12 +78,18 @@ public:
 
 public slots:
     void mnuNew_Click();
+    void mnuLoad_Click();
     void mnuSave_Click();
     void mnuSaveAs_Click();
     void mnuExit_Click();
     void mnuClear_Click();
     void mnuPick_Click();
     void mnuSequential_Click();
+    void mnuDisplace_Click(); // frmQuobixEditorZN_Displace.cpp
+    void mnuQBX_Click(); // frmQuobixEditorZN_Windows.cpp
+    void mnuInfo_Click(); // frmQuobixEditorZN_Windows.cpp
+    void mnuHelp_Click(); // frmQuobixEditorZN_Windows.cpp
+    void mnuAbout_Click(); // frmQuobixEditorZN_Windows.cpp
     void mnuKRV_Click();
     void mnuTLM_Click();
     void mnuBNZ_Click();

@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace quobix {
 
@@ -31,9 +32,10 @@ namespace {
     {
         return QString(text).replace(CRLF, QStringLiteral("\n"));
     }
-    QString FromField(const QString& text)
+    // The raw text keeps no-break spaces, which toPlainText() would turn into blanks.
+    QString FromField(const QPlainTextEdit* field)
     {
-        return QString(text).replace(QLatin1Char('\n'), CRLF);
+        return field->document()->toRawText().replace(QChar::ParagraphSeparator, CRLF);
     }
 
     constexpr int PathRole = Qt::UserRole;
@@ -123,9 +125,9 @@ void frmLoadOrSave::SetCommentFields(bool enabled)
 
 void frmLoadOrSave::CommentsFromFields()
 {
-    TopComment = FromField(txtTopComment->toPlainText());
+    TopComment = FromField(txtTopComment);
     Author = txtAuthor->text();
-    BottomComment = FromField(txtBottomComment->toPlainText());
+    BottomComment = FromField(txtBottomComment);
 }
 
 void frmLoadOrSave::Form_Load()

@@ -1,0 +1,95 @@
+#include "windows/frmLevelInfo.h"
+
+#include "level/LevelState.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <limits>
+
+namespace quobix {
+
+namespace {
+    // The fields break lines where the level's texts hold CR LF.
+    QString ToField(const QString& text)
+    {
+        return QString(text).replace(CRLF, QStringLiteral("\n"));
+    }
+    // The raw text, because the plain text would turn no-break spaces into blanks.
+    QString FromField(const QPlainTextEdit* field)
+    {
+        return field->document()->toRawText().replace(QChar::ParagraphSeparator, CRLF);
+    }
+}
+
+frmLevelInfo::frmLevelInfo(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Level Info"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+        | Qt::WindowCloseButtonHint);
+    setFixedSize(529, 401);
+
+    QFont labelFont(QStringLiteral("Arial"));
+    labelFont.setPointSizeF(8.25);
+    labelFont.setBold(true);
+    QFont fieldFont(QStringLiteral("Arial"));
+    fieldFont.setPointSizeF(12);
+
+    auto comment = [this, &fieldFont](const QRect& place) {
+        auto* field = new QPlainTextEdit(this);
+        field->setGeometry(place);
+        field->setFont(fieldFont);
+        field->setLineWrapMode(QPlainTextEdit::NoWrap);
+        field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        field->setTabChangesFocus(true);
+        return field;
+    };
+    auto label = [this, &labelFont](const char* text, const QRect& place) {
+        auto* l = new QLabel(QString::fromLatin1(text), this);
+        l->setGeometry(place);
+        l->setFont(labelFont);
+        return l;
+    };
+
+    // Created in tab order: the author first, so it has the focus when the window opens.
+    txtAuthor = new QLineEdit(this);
+    txtAuthor->setGeometry(105, 190, 424, 24);
+    txtAuthor->setFont(fieldFont);
+    // The texts are taken as they are, whatever their length.
+    txtAuthor->setMaxLength(std::numeric_limits<int>::max());
+    txtBottomComment = comment(QRect(105, 220, 424, 184));
+    txtTopComment = comment(QRect(105, 0, 424, 184));
+    Label8 = label("Bottom comment:", QRect(0, 222, 105, 16));
+    Label2 = label("Author:", QRect(0, 192, 86, 16));
+    Label1 = label("Top comment:", QRect(1, 2, 86, 16));
+    setTabOrder(txtAuthor, txtBottomComment);
+    setTabOrder(txtBottomComment, txtTopComment);
+
+    Form_Load();
+}
+
+void frmLevelInfo::Form_Load()
+{
+    txtTopComment->setPlainText(ToField(TopComment));
+    txtAuthor->setText(Author);
+    txtBottomComment->setPlainText(ToField(BottomComment));
+    txtAuthor->setFocus();
+}
+
+void frmLevelInfo::done(int result)
+{
+    Form_Unload();
+    QDialog::done(result);
+}
+
+void frmLevelInfo::Form_Unload()
+{
+    TopComment = FromField(txtTopComment);
+    Author = txtAuthor->text();
+    BottomComment = FromField(txtBottomComment);
+}
+
+} // namespace quobix

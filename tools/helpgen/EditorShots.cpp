@@ -1,0 +1,159 @@
+#include "EditorShots.h"
+
+#include "editor/GridCanvas.h"
+#include "editor/frmQuobixEditorZN.h"
+#include "editor/modQuobixEditorZN.h"
+#include "files/LoadSaveState.h"
+#include "files/frmLoadOrSave.h"
+#include "files/modLoadOrSave.h"
+#include "level/LevelState.h"
+#include "level/modText.h"
+#include "platform/MessageSeam.h"
+#include "windows/frmQBX.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+
+#if __has_include("displace/frmDisplace.h")
+#include "displace/DisplaceState.h"
+#include "displace/frmDisplace.h"
+#define HELPGEN_HAS_DISPLACE 1
+#endif
+
+using namespace quobix;
+
+namespace helpgen {
+
+namespace {
+    WindowShot Grab(QWidget& widget)
+    {
+        widget.show();
+        QApplication::processEvents();
+        WindowShot shot { widget.grab().toImage().convertToFormat(QImage::Format_RGB32),
+            widget.windowTitle() };
+        widget.hide();
+        return shot;
+    }
+}
+
+EditorShots::EditorShots()
+{
+    modQuobixEditorZN::InitGlobals();
+    // The level put in is valid; nothing may stop the run with a question.
+    SetMessageBoxHandler({});
+    window = std::make_unique<frmQuobixEditorZN>();
+    window->show();
+    QApplication::processEvents();
+}
+
+EditorShots::~EditorShots() = default;
+
+void EditorShots::SetLevel(const QStringList& cellRows, int firstRow)
+{
+    for (int r = 1; r <= GridRows; ++r)
+        LevelLines[1][r] = QString(LineWidth, QLatin1Char(' '));
+    for (int i = 0; i < cellRows.size(); ++i) {
+        const int row = firstRow + i;
+        for (int cell = 1; cell <= cellRows[i].size(); ++cell)
+            SetCharAt(LevelLines[1][row], CellPosition(row, cell), cellRows[i].at(cell - 1));
+    }
+    window->FromTextToGrid();
+}
+
+void EditorShots::Click(int button, int x, int y)
+{
+    window->Form_MouseDown(
+        static_cast<qint16>(button), 0, static_cast<float>(x), static_cast<float>(y));
+    window->Form_MouseUp(
+        static_cast<qint16>(button), 0, static_cast<float>(x), static_cast<float>(y));
+}
+
+void EditorShots::Drag(const QList<QPoint>& path)
+{
+    window->Form_MouseDown(1, 0, path.first().x(), path.first().y());
+    for (const QPoint& p : path)
+        window->Form_MouseMove(1, 0, p.x(), p.y());
+    window->Form_MouseUp(1, 0, path.last().x(), path.last().y());
+}
+
+QImage EditorShots::Client(const QRect& area) const
+{
+    QApplication::processEvents();
+    return window->Canvas()->grab().toImage().convertToFormat(QImage::Format_RGB32).copy(area);
+}
+
+QImage EditorShots::Menu(QMenu* menu) const
+{
+    menu->adjustSize();
+    return menu->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+WindowShot EditorShots::TextView() const
+{
+    frmQBX view(window.get());
+    return Grab(view);
+}
+
+WindowShot EditorShots::LoadOrSaveWindow(
+    short mode, const QString& folder, const std::function<void(frmLoadOrSave&)>& prepare) const
+{
+    LoadOrSaveMode = mode;
+    CurrentFolder = folder;
+    frmLoadOrSave dialog(window.get());
+    prepare(dialog);
+    WindowShot shot = Grab(dialog);
+    LoadOrSaveMode = 0;
+    return shot;
+}
+
+QString EditorShots::SavedFile(const QString& folder, const QString& name) const
+{
+    modText::CheckLevelBeforeSave();
+    CurrentFolder = folder;
+    FileName = name;
+    LevelFileType = 1;
+    modLoadOrSave::WriteLevelFile();
+    QFile file(folder + name);
+    if (!LoadOrSaveOK || !file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+WindowShot EditorShots::Message(const std::function<void()>& routine) const
+{
+    WindowShot shot;
+    SetMessageBoxHandler([&shot](const QString& text, const QString& title, MsgButtons buttons,
+                             MsgIcon icon) -> qint16 {
+        QMessageBox box;
+        box.setWindowTitle(title);
+        box.setText(QString(text).replace(QChar(13), QChar(10)));
+        box.setIcon(icon == MsgIcon::Critical ? QMessageBox::Critical
+                : icon == MsgIcon::Question   ? QMessageBox::Question
+                                              : QMessageBox::Warning);
+        box.setStandardButtons(
+            buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+        shot = Grab(box);
+        return buttons == MsgButtons::YesNo ? vbNo : vbOK;
+    });
+    routine();
+    SetMessageBoxHandler({});
+    return shot;
+}
+
+WindowShot EditorShots::DisplaceWindow() const
+{
+#ifdef HELPGEN_HAS_DISPLACE
+    modText::PrepareLevelForDisplace();
+    DisplaceTop = DisplaceStartTop;
+    DisplaceLeft = DisplaceStartLeft;
+    frmDisplace dialog(window.get());
+    dialog.FillDisplaceChoices();
+    return Grab(dialog);
+#else
+    return {};
+#endif
+}
+
+} // namespace helpgen

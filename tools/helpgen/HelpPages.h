@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace helpgen {
+
+// Paints help1.png .. help5.png into folder; returns an error text, empty on success.
+QString WriteHelpPages(const QString& folder);
+
+} // namespace helpgen
