@@ -83,12 +83,16 @@ void frmQuobixEditorZN::BuildMenus()
     mnuHelp = item(mnuHlp, "&Help", &frmQuobixEditorZN::mnuHelp_Click);
     mnuAbout = item(mnuHlp, "&About", &frmQuobixEditorZN::mnuAbout_Click);
 
-    // The platform's standard keys, on top of the access keys of the captions.
-    mnuNew->setShortcut(QKeySequence::New);
-    mnuLoad->setShortcut(QKeySequence::Open);
-    mnuSave->setShortcut(QKeySequence::Save);
-    mnuSaveAs->setShortcut(QKeySequence::SaveAs);
-    mnuExit->setShortcut(QKeySequence::Quit);
+    // The platform's standard keys, on top of the access keys of the captions. Some platforms
+    // name no key for Save As or Exit; there the usual desktop keys stand in.
+    auto standardKey = [](QKeySequence::StandardKey key, QKeyCombination fallback) {
+        return QKeySequence::keyBindings(key).value(0, QKeySequence(fallback));
+    };
+    mnuNew->setShortcut(standardKey(QKeySequence::New, Qt::CTRL | Qt::Key_N));
+    mnuLoad->setShortcut(standardKey(QKeySequence::Open, Qt::CTRL | Qt::Key_O));
+    mnuSave->setShortcut(standardKey(QKeySequence::Save, Qt::CTRL | Qt::Key_S));
+    mnuSaveAs->setShortcut(standardKey(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    mnuExit->setShortcut(standardKey(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
     for (QAction* checkable : { mnuPick, mnuSequential, mnuKRV, mnuTLM, mnuBNZ })
         checkable->setCheckable(true);

@@ -18,7 +18,11 @@ QString WithSeparator(const QString& folder)
 QString StartFolder()
 {
     const QString own = QCoreApplication::applicationDirPath();
-    if (!own.isEmpty() && QFileInfo(own).isWritable())
+    // An installed program (bin/ beside share/quobix-editor/) starts at home even where its
+    // folder is writable, as it is for root.
+    const bool installed = QFileInfo(own).fileName() == QLatin1String("bin")
+        && QFileInfo::exists(own + QStringLiteral("/../share/quobix-editor"));
+    if (!own.isEmpty() && !installed && QFileInfo(own).isWritable())
         return WithSeparator(own);
     return WithSeparator(QDir::homePath());
 }

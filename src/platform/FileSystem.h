@@ -9,7 +9,8 @@ namespace quobix::FileSystem {
 // The folder in native form, ending in the platform's separator.
 QString WithSeparator(const QString& folder);
 
-// The program's own folder, or the user's home folder when the program's cannot be written.
+// The program's own folder, or the user's home folder for an installed program or one whose
+// folder cannot be written.
 QString StartFolder();
 
 // The drive of a folder: "C:" where the system has drive letters, else its volume's root ("/").

@@ -42,6 +42,16 @@ Counts Recount()
 
 Counts ShownCounts() { return { ObjectCount, TargetCount, ManCount }; }
 
+bool InsideCellOutline(int dx, int dy)
+{
+    // Inclusive column spans of the interior, lines 1..26 of a 25 x 28 cell picture.
+    static constexpr int Spans[27][2] = { { 0, -1 }, { 11, 13 }, { 10, 14 }, { 8, 16 }, { 7, 17 },
+        { 5, 19 }, { 4, 20 }, { 2, 22 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 },
+        { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 2, 22 },
+        { 4, 20 }, { 5, 19 }, { 7, 17 }, { 8, 16 }, { 10, 14 }, { 11, 13 } };
+    return dy >= 1 && dy <= 26 && dx >= Spans[dy][0] && dx <= Spans[dy][1];
+}
+
 QPoint CellCentre(int row, int cell)
 {
     return { 9 + 12 * (row % 2) + 24 * (cell - 1) + 12, 20 * (row - 1) + 14 };

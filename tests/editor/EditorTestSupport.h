@@ -21,6 +21,9 @@ struct Counts {
 Counts Recount();
 Counts ShownCounts();
 
+// Whether (dx, dy), relative to a cell picture's corner, lies inside the cell's outline.
+bool InsideCellOutline(int dx, int dy);
+
 // A point well inside cell (row, cell), and the centre of palette slot s.
 QPoint CellCentre(int row, int cell);
 QPoint PaletteCentre(int slot);

@@ -14,27 +14,18 @@
 using namespace quobix;
 
 namespace {
-constexpr int Spans[27][2] = { { 0, -1 }, { 11, 13 }, { 10, 14 }, { 8, 16 }, { 7, 17 }, { 5, 19 },
-    { 4, 20 }, { 2, 22 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 },
-    { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 2, 22 }, { 4, 20 },
-    { 5, 19 }, { 7, 17 }, { 8, 16 }, { 10, 14 }, { 11, 13 } };
-
 QPoint Corner(int row, int cell)
 {
     return { 9 + 12 * (row % 2) + 24 * (cell - 1), 20 * (row - 1) };
-}
-
-bool Inside(int dx, int dy)
-{
-    return dy >= 1 && dy <= 26 && dx >= Spans[dy][0] && dx <= Spans[dy][1];
 }
 
 // The first pixel inside the cell's outline that differs from the picture, or "" when none.
 QString InteriorMismatch(const QImage& screen, QPoint corner, const QImage& picture)
 {
     for (int dy = 1; dy <= 26; ++dy)
-        for (int dx = Spans[dy][0]; dx <= Spans[dy][1]; ++dx)
-            if (screen.pixel(corner + QPoint(dx, dy)) != picture.pixel(dx, dy))
+        for (int dx = 0; dx <= 24; ++dx)
+            if (InsideCellOutline(dx, dy)
+                && screen.pixel(corner + QPoint(dx, dy)) != picture.pixel(dx, dy))
                 return QStringLiteral("(%1, %2)").arg(dx).arg(dy);
     return {};
 }
@@ -82,7 +73,7 @@ private slots:
                 const QPoint corner = Corner(row, cell);
                 for (int dy = 1; dy <= 26; ++dy)
                     for (int dx = 0; dx <= 24; ++dx)
-                        if (Inside(dx, dy))
+                        if (InsideCellOutline(dx, dy))
                             QCOMPARE(screen.pixel(corner + QPoint(dx, dy)),
                                 before.pixel(corner + QPoint(dx, dy)));
             }

@@ -1,4 +1,5 @@
 #include "common/TestRegistry.h"
+#include "editor/EditorTestSupport.h"
 
 #include "editor/EditorState.h"
 #include "editor/modQuobixEditorZN.h"
@@ -9,17 +10,11 @@
 using namespace quobix;
 
 namespace {
-// Inclusive column spans of a cell's interior (everything inside its outline), lines 1..26.
-constexpr int Spans[27][2] = { { 0, -1 }, { 11, 13 }, { 10, 14 }, { 8, 16 }, { 7, 17 }, { 5, 19 },
-    { 4, 20 }, { 2, 22 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 },
-    { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 2, 22 }, { 4, 20 },
-    { 5, 19 }, { 7, 17 }, { 8, 16 }, { 10, 14 }, { 11, 13 } };
-
 bool InsideCell(int x, int y, int row, int cell)
 {
     const int dx = x - (9 + 12 * (row % 2) + 24 * (cell - 1));
     const int dy = y - 20 * (row - 1);
-    return dy >= 1 && dy <= 26 && dx >= Spans[dy][0] && dx <= Spans[dy][1];
+    return InsideCellOutline(dx, dy);
 }
 
 // The cell whose outline encloses the point, found by brute force; row 0 when none does.

@@ -60,6 +60,11 @@ private slots:
             Captions(window->mnuSymbols), (QStringList { "By &Picking", "&Sequential on click" }));
         QCOMPARE(Captions(window->mnuSkin), (QStringList { "&KRV", "&TLM", "&BNZ" }));
         QCOMPARE(Captions(window->mnuHlp), (QStringList { "&Help", "&About" }));
+        // The platform's standard keys on top of the access keys.
+        for (QAction* item : { window->mnuNew, window->mnuLoad, window->mnuSave, window->mnuSaveAs,
+                 window->mnuExit })
+            QVERIFY2(!item->shortcut().isEmpty(), qPrintable(item->text()));
+        QCOMPARE(window->mnuSave->shortcut(), QKeySequence(QKeySequence::Save));
         QVERIFY(window->mnuPick->isChecked());
         QVERIFY(!window->mnuSequential->isChecked());
         QVERIFY(window->mnuKRV->isChecked());
