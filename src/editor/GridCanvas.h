@@ -26,6 +26,8 @@ public:
     // White over the hexagon's interior of the cell whose picture corner is (x, y), then the
     // picture combined with the image by bitwise AND.
     void PaintCell(const QImage& picture, int x, int y);
+    // While a whole grid is drawn, the screen is brought up to date once at the end.
+    void SetDeferUpdates(bool defer);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +38,7 @@ protected:
 private:
     frmQuobixEditorZN* owner;
     QImage backing;
+    bool deferUpdates = false;
 };
 
 } // namespace quobix

@@ -113,6 +113,9 @@ private:
     void SelectSkin(QAction* item, SkinWindow* (*instance)());
 
     GridCanvas* canvas;
+    // True while ShowLevelInGrid draws cell after cell: the status fields, which show only
+    // the end result, are written once when it has finished.
+    bool redrawingWholeGrid = false;
 };
 
 } // namespace quobix

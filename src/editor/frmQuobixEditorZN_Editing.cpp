@@ -86,6 +86,8 @@ void frmQuobixEditorZN::AdaptStatus()
 
 void frmQuobixEditorZN::ShowStatus()
 {
+    if (redrawingWholeGrid)
+        return;
     txtObjects->setText(QStringLiteral("Objects =") + Num(ObjectCount));
     txtTargets->setText(QStringLiteral("Targets =") + Num(TargetCount));
     txtMen->setText(QStringLiteral("Men =") + Num(ManCount));
@@ -120,6 +122,8 @@ void frmQuobixEditorZN::ShowLevelInGrid()
     const qint16 remembered = CurrentSymbol;
     canvas->PaintPicture(*SkinPictures[7], 4, 0);
     ObjectCount = TargetCount = ManCount = 0;
+    redrawingWholeGrid = true;
+    canvas->SetDeferUpdates(true);
     for (int r = 1; r <= GridRows; ++r) {
         for (int c = 1; c <= GridCells; ++c) {
             const qint16 code = SymbolCodeOf(CharAt(LevelLines[1][r], CellPosition(r, c)));
@@ -134,6 +138,8 @@ void frmQuobixEditorZN::ShowLevelInGrid()
                 AddSymbolToStatus();
         }
     }
+    redrawingWholeGrid = false;
+    canvas->SetDeferUpdates(false);
     CurrentSymbol = remembered;
     SetSymbolToShow();
     txtXandY->clear();
@@ -150,6 +156,8 @@ void frmQuobixEditorZN::FromTextToGrid()
 void frmQuobixEditorZN::SetSymbolToShow()
 {
     SymbolPicture = SkinPictures[CurrentSymbol];
+    if (redrawingWholeGrid)
+        return;
     txtSelected->setText(SymbolNames[CurrentSymbol] + QStringLiteral(" selected"));
     txtRowAndCell->clear();
 }
@@ -160,6 +168,7 @@ void frmQuobixEditorZN::ChangeGraphics()
     ShowSymbolsToSelect();
     canvas->PaintPicture(*SkinPictures[7], 4, 0);
     const qint16 remembered = CurrentSymbol;
+    canvas->SetDeferUpdates(true);
     for (int r = 1; r <= GridRows; ++r) {
         for (int c = 1; c <= GridCells; ++c) {
             const qint16 code = SymbolCodeOf(CharAt(LevelLines[1][r], CellPosition(r, c)));
@@ -170,6 +179,7 @@ void frmQuobixEditorZN::ChangeGraphics()
             ShowSymbol(static_cast<float>(CellX(r, c)), static_cast<float>(CellY(r)));
         }
     }
+    canvas->SetDeferUpdates(false);
     CurrentSymbol = remembered;
     SymbolPicture = SkinPictures[CurrentSymbol];
 }
