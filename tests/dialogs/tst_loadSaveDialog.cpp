@@ -6,10 +6,12 @@
 #include "editor/modQuobixEditorZN.h"
 #include "files/LoadSaveState.h"
 #include "files/frmLoadOrSave.h"
+#include "files/frmLoadOrSaveInfo.h"
 #include "level/LevelState.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -284,6 +286,30 @@ private slots:
         QCOMPARE(recorder.texts(),
             QStringList { "Level " + folder + "notes.qbx already exists\rOverwrite?" });
         QVERIFY(ReadFile(folder + QStringLiteral("notes.qbx")).contains("# $ . #"));
+    }
+
+    // The progress window names the file, refuses the user's close and Escape, and closes
+    // itself once the level is read.
+    void progressWindowRefusesTheUser()
+    {
+        MessageRecorder recorder;
+        LoadOrSaveMode = 1;
+        FileName = QStringLiteral("maze.qbx");
+        frmLoadOrSaveInfo info;
+        QCOMPARE(info.windowTitle(), QStringLiteral("Loading..."));
+        QCOMPARE(info.Label1->text(), QStringLiteral("Loading level ") + folder + "maze.qbx");
+        info.show();
+        info.close();
+        QTest::keyClick(&info, Qt::Key_Escape);
+        QVERIFY(info.isVisible());
+        QTRY_VERIFY(!info.isVisible());
+        QVERIFY(LoadOrSaveOK);
+        QCOMPARE(Author, QStringLiteral("Ann"));
+
+        LoadOrSaveMode = 2;
+        frmLoadOrSaveInfo saving;
+        QCOMPARE(saving.windowTitle(), QStringLiteral("Saving..."));
+        QCOMPARE(saving.Label1->text(), QStringLiteral("Saving level ") + folder + "maze.qbx");
     }
 
     void foldersAreFollowedAndRemembered()
