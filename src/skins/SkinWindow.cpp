@@ -11,6 +11,8 @@ PictureHolder::PictureHolder(const QString& name, const QString& resource, QObje
     // Qt reads a GIF with transparency as ARGB32 with the transparent white at alpha 0; the
     // bitwise AND needs plain white there, so the alpha channel is dropped once, here.
     QImage image(resource);
+    if (image.isNull())
+        qWarning("Cannot read the picture %s", qUtf8Printable(resource));
     if (image.hasAlphaChannel()) {
         QImage opaque(image.size(), QImage::Format_RGB32);
         opaque.fill(Qt::white);
