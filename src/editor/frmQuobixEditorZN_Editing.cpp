@@ -23,6 +23,18 @@ namespace {
 
     int CellX(int row, int cell) { return 9 + 12 * (row % 2) + 24 * (cell - 1); }
     int CellY(int row) { return 20 * (row - 1); }
+
+    // Calls paint(code, x, y) for every grid cell that holds a symbol with a picture other than
+    // Floor, which the empty grid already shows; "X" and foreign characters have none.
+    template <typename Paint> void ForEachSymbolCell(Paint paint)
+    {
+        for (int r = 1; r <= GridRows; ++r)
+            for (int c = 1; c <= GridCells; ++c) {
+                const qint16 code = SymbolCodeOf(CharAt(LevelLines[1][r], CellPosition(r, c)));
+                if (code > 0)
+                    paint(code, static_cast<float>(CellX(r, c)), static_cast<float>(CellY(r)));
+            }
+    }
 }
 
 // --- Status counters ---------------------------------------------------------------------
@@ -124,20 +136,13 @@ void frmQuobixEditorZN::ShowLevelInGrid()
     ObjectCount = TargetCount = ManCount = 0;
     redrawingWholeGrid = true;
     canvas->SetDeferUpdates(true);
-    for (int r = 1; r <= GridRows; ++r) {
-        for (int c = 1; c <= GridCells; ++c) {
-            const qint16 code = SymbolCodeOf(CharAt(LevelLines[1][r], CellPosition(r, c)));
-            // Floor is already shown by the empty grid; "X" and foreign characters have no
-            // picture.
-            if (code <= 0)
-                continue;
-            CurrentSymbol = code;
-            SetSymbolToShow();
-            ShowSymbol(static_cast<float>(CellX(r, c)), static_cast<float>(CellY(r)));
-            if (code != 1)
-                AddSymbolToStatus();
-        }
-    }
+    ForEachSymbolCell([this](qint16 code, float x, float y) {
+        CurrentSymbol = code;
+        SetSymbolToShow();
+        ShowSymbol(x, y);
+        if (code != 1)
+            AddSymbolToStatus();
+    });
     redrawingWholeGrid = false;
     canvas->SetDeferUpdates(false);
     CurrentSymbol = remembered;
@@ -169,16 +174,11 @@ void frmQuobixEditorZN::ChangeGraphics()
     canvas->PaintPicture(*SkinPictures[7], 4, 0);
     const qint16 remembered = CurrentSymbol;
     canvas->SetDeferUpdates(true);
-    for (int r = 1; r <= GridRows; ++r) {
-        for (int c = 1; c <= GridCells; ++c) {
-            const qint16 code = SymbolCodeOf(CharAt(LevelLines[1][r], CellPosition(r, c)));
-            if (code <= 0)
-                continue;
-            CurrentSymbol = code;
-            SymbolPicture = SkinPictures[code];
-            ShowSymbol(static_cast<float>(CellX(r, c)), static_cast<float>(CellY(r)));
-        }
-    }
+    ForEachSymbolCell([this](qint16 code, float x, float y) {
+        CurrentSymbol = code;
+        SymbolPicture = SkinPictures[code];
+        ShowSymbol(x, y);
+    });
     canvas->SetDeferUpdates(false);
     CurrentSymbol = remembered;
     SymbolPicture = SkinPictures[CurrentSymbol];
