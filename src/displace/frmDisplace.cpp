@@ -1,5 +1,7 @@
 #include "displace/frmDisplace.h"
 
+#include "windows/DialogSupport.h"
+
 #include "displace/DisplaceState.h"
 #include "displace/modDisplace.h"
 
@@ -65,10 +67,8 @@ frmDisplace::frmDisplace(QWidget* parent)
 
 void frmDisplace::BuildControls()
 {
-    setWindowTitle(QStringLiteral("Displace level"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-        | Qt::WindowCloseButtonHint);
-    setFixedSize(3345 / TwipsPerPixel, 1935 / TwipsPerPixel);
+    DialogSupport::SetUpFixedDialog(
+        this, QStringLiteral("Displace level"), 3345 / TwipsPerPixel, 1935 / TwipsPerPixel);
 
     QFont listFont(QStringLiteral("Arial"));
     listFont.setPointSizeF(9.75);

@@ -1,5 +1,7 @@
 #include "files/frmLoadOrSave.h"
 
+#include "windows/DialogSupport.h"
+
 #include "files/LoadSaveState.h"
 #include "files/frmLoadOrSaveInfo.h"
 #include "files/modMessages.h"
@@ -16,26 +18,17 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextDocument>
 
 namespace quobix {
+
+using DialogSupport::TextFromField;
+using DialogSupport::TextToField;
 
 namespace {
     // Positions are given in twips, 15 to a pixel.
     QRect Twips(int left, int top, int width, int height)
     {
         return { left / 15, top / 15, width / 15, height / 15 };
-    }
-
-    // Multi-line fields show "\n"; the level's texts keep CR LF.
-    QString ToField(const QString& text)
-    {
-        return QString(text).replace(CRLF, QStringLiteral("\n"));
-    }
-    // The raw text keeps no-break spaces, which toPlainText() would turn into blanks.
-    QString FromField(const QPlainTextEdit* field)
-    {
-        return field->document()->toRawText().replace(QChar::ParagraphSeparator, CRLF);
     }
 
     constexpr int PathRole = Qt::UserRole;
@@ -50,9 +43,8 @@ frmLoadOrSave::frmLoadOrSave(QWidget* parent)
 
 void frmLoadOrSave::BuildControls()
 {
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint
-        | Qt::WindowTitleHint);
-    setFixedSize(11910 / 15, 6120 / 15);
+    // The caption follows the mode (Form_Load).
+    DialogSupport::SetUpFixedDialog(this, QString(), 11910 / 15, 6120 / 15);
     setFont(QFont(QStringLiteral("Arial"), 8));
 
     auto label = [this](const char* text, int left, int top) {
@@ -125,9 +117,9 @@ void frmLoadOrSave::SetCommentFields(bool enabled)
 
 void frmLoadOrSave::CommentsFromFields()
 {
-    TopComment = FromField(txtTopComment);
+    TopComment = TextFromField(txtTopComment);
     Author = txtAuthor->text();
-    BottomComment = FromField(txtBottomComment);
+    BottomComment = TextFromField(txtBottomComment);
 }
 
 void frmLoadOrSave::Form_Load()
@@ -143,9 +135,9 @@ void frmLoadOrSave::Form_Load()
     cmdSaveLevel->setDefault(saving);
     setWindowTitle(saving ? QStringLiteral("Save Level") : QStringLiteral("Load Level"));
     SetCommentFields(saving);
-    txtTopComment->setPlainText(saving ? ToField(TopComment) : QString());
+    txtTopComment->setPlainText(saving ? TextToField(TopComment) : QString());
     txtAuthor->setText(saving ? Author : QString());
-    txtBottomComment->setPlainText(saving ? ToField(BottomComment) : QString());
+    txtBottomComment->setPlainText(saving ? TextToField(BottomComment) : QString());
     txtLevel->setText(FileName);
 
     cmbLevelType->setCurrentIndex(LevelFileType - 1);
@@ -322,9 +314,9 @@ void frmLoadOrSave::cmdLoadLevel_Click()
     if (!LoadOrSaveOK)
         return;
     SetCommentFields(true);
-    txtTopComment->setPlainText(ToField(TopComment));
+    txtTopComment->setPlainText(TextToField(TopComment));
     txtAuthor->setText(Author);
-    txtBottomComment->setPlainText(ToField(BottomComment));
+    txtBottomComment->setPlainText(TextToField(BottomComment));
     // The level's own file is a QBX file: Save writes it next to the XSB file it came from.
     if (LevelFileType == 2)
         FileName = FileName.left(FileName.size() - 3) + QStringLiteral("qbx");

@@ -1,5 +1,7 @@
 #include "windows/frmAboutQuobixEdit.h"
 
+#include "windows/DialogSupport.h"
+
 #include "level/LevelState.h"
 #include "windows/WindowPictures.h"
 
@@ -21,10 +23,7 @@ namespace {
 frmAboutQuobixEdit::frmAboutQuobixEdit(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Quobix level editor"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-        | Qt::WindowCloseButtonHint);
-    setFixedSize(237, 312);
+    DialogSupport::SetUpFixedDialog(this, QStringLiteral("About Quobix level editor"), 237, 312);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     setFont(font);

@@ -1,5 +1,7 @@
 #include "windows/frmHelpPage.h"
 
+#include "windows/DialogSupport.h"
+
 #include "windows/WindowPictures.h"
 #include "windows/frmHelp1.h"
 #include "windows/frmHelp2.h"
@@ -48,10 +50,7 @@ frmHelpPage::frmHelpPage(qint16 page, QWidget* parent)
     : QDialog(parent)
     , page(page)
 {
-    setWindowTitle(QStringLiteral("Quobix editor help"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-        | Qt::WindowCloseButtonHint);
-    setFixedSize(642, 536);
+    DialogSupport::SetUpFixedDialog(this, QStringLiteral("Quobix editor help"), 642, 536);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     setFont(font);

@@ -1,35 +1,23 @@
 #include "windows/frmLevelInfo.h"
 
+#include "windows/DialogSupport.h"
+
 #include "level/LevelState.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <limits>
 
 namespace quobix {
 
-namespace {
-    // The fields break lines where the level's texts hold CR LF.
-    QString ToField(const QString& text)
-    {
-        return QString(text).replace(CRLF, QStringLiteral("\n"));
-    }
-    // The raw text, because the plain text would turn no-break spaces into blanks.
-    QString FromField(const QPlainTextEdit* field)
-    {
-        return field->document()->toRawText().replace(QChar::ParagraphSeparator, CRLF);
-    }
-}
+using DialogSupport::TextFromField;
+using DialogSupport::TextToField;
 
 frmLevelInfo::frmLevelInfo(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Level Info"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-        | Qt::WindowCloseButtonHint);
-    setFixedSize(529, 401);
+    DialogSupport::SetUpFixedDialog(this, QStringLiteral("Level Info"), 529, 401);
 
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPointSizeF(8.25);
@@ -73,9 +61,9 @@ frmLevelInfo::frmLevelInfo(QWidget* parent)
 
 void frmLevelInfo::Form_Load()
 {
-    txtTopComment->setPlainText(ToField(TopComment));
+    txtTopComment->setPlainText(TextToField(TopComment));
     txtAuthor->setText(Author);
-    txtBottomComment->setPlainText(ToField(BottomComment));
+    txtBottomComment->setPlainText(TextToField(BottomComment));
     txtAuthor->setFocus();
 }
 
@@ -87,9 +75,9 @@ void frmLevelInfo::done(int result)
 
 void frmLevelInfo::Form_Unload()
 {
-    TopComment = FromField(txtTopComment);
+    TopComment = TextFromField(txtTopComment);
     Author = txtAuthor->text();
-    BottomComment = FromField(txtBottomComment);
+    BottomComment = TextFromField(txtBottomComment);
 }
 
 } // namespace quobix

@@ -1,5 +1,7 @@
 #include "windows/frmQBX.h"
 
+#include "windows/DialogSupport.h"
+
 #include "level/LevelState.h"
 
 #include <QPlainTextEdit>
@@ -9,10 +11,7 @@ namespace quobix {
 frmQBX::frmQBX(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Level in qbx format"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-        | Qt::WindowCloseButtonHint);
-    setFixedSize(543, 425);
+    DialogSupport::SetUpFixedDialog(this, QStringLiteral("Level in qbx format"), 543, 425);
 
     txtLevel = new QPlainTextEdit(this);
     txtLevel->setGeometry(0, 0, 542, 424);
