@@ -21,8 +21,8 @@
 
 namespace quobix {
 
+using DialogSupport::FillField;
 using DialogSupport::TextFromField;
-using DialogSupport::TextToField;
 
 namespace {
     // Positions are given in twips, 15 to a pixel.
@@ -118,7 +118,7 @@ void frmLoadOrSave::SetCommentFields(bool enabled)
 void frmLoadOrSave::CommentsFromFields()
 {
     TopComment = TextFromField(txtTopComment);
-    Author = txtAuthor->text();
+    Author = TextFromField(txtAuthor);
     BottomComment = TextFromField(txtBottomComment);
 }
 
@@ -135,9 +135,9 @@ void frmLoadOrSave::Form_Load()
     cmdSaveLevel->setDefault(saving);
     setWindowTitle(saving ? QStringLiteral("Save Level") : QStringLiteral("Load Level"));
     SetCommentFields(saving);
-    txtTopComment->setPlainText(saving ? TextToField(TopComment) : QString());
-    txtAuthor->setText(saving ? Author : QString());
-    txtBottomComment->setPlainText(saving ? TextToField(BottomComment) : QString());
+    FillField(txtTopComment, saving ? TopComment : QString());
+    FillField(txtAuthor, saving ? Author : QString());
+    FillField(txtBottomComment, saving ? BottomComment : QString());
     txtLevel->setText(FileName);
 
     cmbLevelType->setCurrentIndex(LevelFileType - 1);
@@ -314,9 +314,9 @@ void frmLoadOrSave::cmdLoadLevel_Click()
     if (!LoadOrSaveOK)
         return;
     SetCommentFields(true);
-    txtTopComment->setPlainText(TextToField(TopComment));
-    txtAuthor->setText(Author);
-    txtBottomComment->setPlainText(TextToField(BottomComment));
+    FillField(txtTopComment, TopComment);
+    FillField(txtAuthor, Author);
+    FillField(txtBottomComment, BottomComment);
     // The level's own file is a QBX file: Save writes it next to the XSB file it came from.
     if (LevelFileType == 2)
         FileName = FileName.left(FileName.size() - 3) + QStringLiteral("qbx");

@@ -5,6 +5,7 @@
 #include "files/LoadSaveState.h"
 #include "files/modMessages.h"
 #include "level/LevelState.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageSeam.h"
 #include "platform/RunTimeError.h"
 
@@ -23,12 +24,6 @@ namespace {
     // Rows grow with the file (an XSB row doubles), so their width is measured in int and only
     // narrowed to LevelWidth once it is known to fit the grid.
     int ReadWidth = 0;
-
-    SaveFileFactory& CurrentSaveFileFactory()
-    {
-        static SaveFileFactory factory;
-        return factory;
-    }
 
     void ResetReader()
     {
@@ -49,34 +44,34 @@ namespace {
     // The whole file, or false with Err set.
     bool ReadWholeFile(const QString& path, QByteArray& bytes)
     {
-        QFile file(path);
-        errno = 0;
-        if (!file.open(QIODevice::ReadOnly)) {
-            RecordFileError(file, errno);
+        QFile file;
+        qint64 size = 0;
+        if (!FileSystem::OpenRegularFile(file, path, size))
+            return false;
+        if (size > MaxLevelFileBytes) {
+            RecordSystemError(EFBIG, QStringLiteral("over 16 MiB"));
             return false;
         }
-        const auto tooLarge = [] {
-            RecordError(EFBIG, QStringLiteral("File too large (over 16 MiB)"));
-            return false;
-        };
-        // Devices that do not know their size report 0; the loop below still stops them.
-        if (file.size() > MaxLevelFileBytes)
-            return tooLarge();
-        bytes.reserve(file.size());
-        char chunk[64 * 1024];
-        for (;;) {
+        bytes.resize(size);
+        qint64 got = 0;
+        while (got < size) {
             errno = 0;
-            const qint64 got = file.read(chunk, sizeof chunk);
-            if (got < 0) {
+            const qint64 n = file.read(bytes.data() + got, size - got);
+            if (n < 0) {
                 RecordFileError(file, errno);
                 return false;
             }
-            if (got == 0)
-                return true;
-            if (bytes.size() + got > MaxLevelFileBytes)
-                return tooLarge();
-            bytes.append(chunk, got);
+            if (n == 0)
+                break;
+            got += n;
         }
+        // A file that shrank, grew or was rewritten meanwhile would be read half old, half new.
+        char more;
+        if (got != size || file.read(&more, 1) != 0 || FileSystem::CurrentSize(file) != size) {
+            RecordSystemError(EIO, QStringLiteral("the file changed while it was read"));
+            return false;
+        }
+        return true;
     }
 
     void StoreLevelRow()
@@ -319,36 +314,37 @@ void WriteLevelFile()
     }
     const QStringList lines = LinesToWrite(UserAnswer == vbYes);
 
+    QByteArray content;
+    for (const QString& line : lines)
+        content += line.toUtf8() + "\r\n";
+
     const QString path = CurrentFolder + FileName;
-    const SaveFileFactory& factory = CurrentSaveFileFactory();
-    std::unique_ptr<QSaveFile> file = factory ? factory(path) : std::make_unique<QSaveFile>(path);
-    errno = 0;
-    if (!file->open(QIODevice::WriteOnly)) {
-        RecordFileError(*file, errno);
+    if (!FileSystem::MayReplace(path)) {
         SavingFailed();
         return;
     }
-    static const QByteArray lineEnd("\r\n");
-    for (const QString& line : lines) {
-        const QByteArray bytes = line.toUtf8();
-        errno = 0;
-        if (file->write(bytes) != bytes.size() || file->write(lineEnd) != lineEnd.size()) {
-            RecordFileError(*file, errno);
-            // The half-written copy goes at once; the old file was never touched.
-            file->cancelWriting();
-            file.reset();
-            SavingFailed();
-            return;
-        }
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        RecordFileError(file, errno);
+        SavingFailed();
+        return;
+    }
+    // write() only fills Qt's buffer: the real write happens in flush(), whose failure (a full
+    // disk) commit() would not report, so it is checked here before anything is renamed.
+    errno = 0;
+    if (file.write(content) != content.size() || !file.flush()) {
+        RecordFileError(file, errno);
+        file.cancelWriting();
+        SavingFailed();
+        return;
     }
     errno = 0;
-    if (!file->commit()) {
-        RecordFileError(*file, errno);
+    if (!file.commit()) {
+        RecordFileError(file, errno);
         SavingFailed();
     }
 }
-
-void SetSaveFileFactory(SaveFileFactory factory) { CurrentSaveFileFactory() = std::move(factory); }
 
 qint16 FileTypeOfName(const QString& name)
 {

@@ -3,10 +3,6 @@
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
-#include <functional>
-#include <memory>
-
-class QSaveFile;
 
 // Reading a level file into the grid and writing the extracted level into a file, in the QBX or
 // the XSB notation (LevelFileType). Both report through LoadOrSaveOK and the message routines.
@@ -39,11 +35,6 @@ void AddBlankLinesToBottomComment();
 // comments into CurrentFolder + FileName. An existing file is replaced only once the new one is
 // complete; on any failure it stays as it was.
 void WriteLevelFile();
-
-// The device a level file is written through; the default is a QSaveFile on the path. Tests set
-// one that fails; an empty factory restores the default.
-using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString& path)>;
-void SetSaveFileFactory(SaveFileFactory factory);
 
 // The notation a file name asks for: 2 (XSB) for a ".xsb" name in any case, else 1 (QBX).
 qint16 FileTypeOfName(const QString& name);

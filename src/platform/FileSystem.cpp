@@ -1,9 +1,18 @@
 #include "platform/FileSystem.h"
 
+#include "platform/RunTimeError.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
+#include <cerrno>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace quobix::FileSystem {
 
@@ -57,5 +66,92 @@ QStringList Drives()
 }
 
 bool SetCurrentFolder(const QString& folder) { return QDir::setCurrent(folder); }
+
+namespace {
+    void RefuseSpecialFile(bool folder)
+    {
+        if (folder)
+            RecordSystemError(EISDIR);
+        else
+            RecordSystemError(EINVAL, QStringLiteral("not a regular file"));
+    }
+}
+
+#ifdef Q_OS_UNIX
+bool OpenRegularFile(QFile& file, const QString& path, qint64& size)
+{
+    // Opened without blocking and checked on the descriptor itself, so nothing can be put in
+    // the file's place between the check and the read.
+    const int fd
+        = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        RecordSystemError(errno);
+        return false;
+    }
+    struct stat status;
+    if (fstat(fd, &status) != 0) {
+        const int number = errno;
+        ::close(fd);
+        RecordSystemError(number);
+        return false;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        ::close(fd);
+        RefuseSpecialFile(S_ISDIR(status.st_mode));
+        return false;
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        RecordFileError(file, 0);
+        return false;
+    }
+    size = status.st_size;
+    return true;
+}
+
+qint64 CurrentSize(const QFile& file)
+{
+    struct stat status;
+    return fstat(file.handle(), &status) == 0 ? status.st_size : -1;
+}
+
+bool MayReplace(const QString& path)
+{
+    struct stat status;
+    if (stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode))
+        return true;
+    RefuseSpecialFile(S_ISDIR(status.st_mode));
+    return false;
+}
+#else
+bool OpenRegularFile(QFile& file, const QString& path, qint64& size)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile()) {
+        RefuseSpecialFile(info.isDir());
+        return false;
+    }
+    file.setFileName(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly)) {
+        RecordFileError(file, errno);
+        return false;
+    }
+    size = file.size();
+    return true;
+}
+
+qint64 CurrentSize(const QFile& file) { return QFileInfo(file.fileName()).size(); }
+
+bool MayReplace(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile())
+        return true;
+    RefuseSpecialFile(info.isDir());
+    return false;
+}
+#endif
 
 } // namespace quobix::FileSystem

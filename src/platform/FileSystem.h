@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QFile;
+
 // Folders, drives and the process's current folder, in the platform's own notation.
 namespace quobix::FileSystem {
 
@@ -21,5 +23,16 @@ QStringList Drives();
 
 // Makes folder the process's current folder; false when it cannot be entered.
 bool SetCurrentFolder(const QString& folder);
+
+// Opens path for reading only when it names a regular file (a FIFO would block the program, a
+// device may have no end) and gives its size; false with Err set otherwise.
+bool OpenRegularFile(QFile& file, const QString& path, qint64& size);
+
+// The size of an open file now, or -1.
+qint64 CurrentSize(const QFile& file);
+
+// True when a level may be written to path: nothing is there yet, or a regular file is; a
+// folder, a FIFO or a device is refused (false with Err set), never replaced or written into.
+bool MayReplace(const QString& path);
 
 } // namespace quobix::FileSystem

@@ -1,21 +1,28 @@
 #include "platform/RunTimeError.h"
 
 #include <QFileDevice>
+#include <cstring>
 
 namespace quobix {
 
 void RecordFileError(const QFileDevice& file, int errnoAtFailure)
 {
-    Err.Number = errnoAtFailure != 0 ? errnoAtFailure : static_cast<int>(file.error());
+    if (errnoAtFailure != 0) {
+        RecordSystemError(errnoAtFailure);
+        return;
+    }
+    Err.Number = static_cast<int>(file.error());
     Err.Description = file.errorString();
     if (Err.Description.isEmpty())
         Err.Description = QStringLiteral("Unknown error");
 }
 
-void RecordError(int number, const QString& description)
+void RecordSystemError(int number, const QString& more)
 {
     Err.Number = number;
-    Err.Description = description;
+    Err.Description = QString::fromLocal8Bit(std::strerror(number));
+    if (!more.isEmpty())
+        Err.Description += QStringLiteral(" (") + more + QLatin1Char(')');
 }
 
 } // namespace quobix

@@ -14,11 +14,13 @@ struct RunTimeError {
 
 inline RunTimeError Err;
 
-// Records the error of a failed operation on a file: the operating system's error number when
-// there is one (errnoAtFailure), otherwise Qt's error code, with Qt's error string.
+// Records the error of a failed operation on a file: the operating system's error number and
+// its own description when there is one (errnoAtFailure), otherwise Qt's code and Qt's string,
+// so that a number is never shown with another error's text.
 void RecordFileError(const QFileDevice& file, int errnoAtFailure);
 
-// Records an error that the program detects itself (for example a file that is too large).
-void RecordError(int number, const QString& description);
+// Records the operating system's error number with its description; more, when given, is added
+// in brackets ("Invalid argument (not a regular file)").
+void RecordSystemError(int number, const QString& more = {});
 
 } // namespace quobix

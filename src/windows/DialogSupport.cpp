@@ -3,8 +3,10 @@
 #include "level/LevelState.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <limits>
 
 namespace quobix::DialogSupport {
 
@@ -16,14 +18,32 @@ void SetUpFixedDialog(QDialog* dialog, const QString& title, int width, int heig
     dialog->setFixedSize(width, height);
 }
 
-QString TextToField(const QString& text)
+namespace {
+    const char* const GivenText = "quobixGivenText";
+    const char* const ShownText = "quobixShownText";
+}
+
+void FillField(QPlainTextEdit* field, const QString& text)
 {
-    return QString(text).replace(CRLF, QStringLiteral("\n"));
+    field->setPlainText(QString(text).replace(CRLF, QStringLiteral("\n")));
+    field->setProperty(GivenText, text);
+    field->setProperty(ShownText, field->document()->toRawText());
+}
+
+void FillField(QLineEdit* field, const QString& text)
+{
+    field->setMaxLength(std::numeric_limits<int>::max());
+    field->setText(text);
 }
 
 QString TextFromField(const QPlainTextEdit* field)
 {
-    return field->document()->toRawText().replace(QChar::ParagraphSeparator, CRLF);
+    const QString shown = field->document()->toRawText();
+    if (shown == field->property(ShownText).toString())
+        return field->property(GivenText).toString();
+    return QString(shown).replace(QChar::ParagraphSeparator, CRLF);
 }
+
+QString TextFromField(const QLineEdit* field) { return field->text(); }
 
 } // namespace quobix::DialogSupport

@@ -11,8 +11,8 @@
 
 namespace quobix {
 
+using DialogSupport::FillField;
 using DialogSupport::TextFromField;
-using DialogSupport::TextToField;
 
 frmLevelInfo::frmLevelInfo(QWidget* parent)
     : QDialog(parent)
@@ -46,8 +46,6 @@ frmLevelInfo::frmLevelInfo(QWidget* parent)
     txtAuthor = new QLineEdit(this);
     txtAuthor->setGeometry(105, 190, 424, 24);
     txtAuthor->setFont(fieldFont);
-    // The texts are taken as they are, whatever their length.
-    txtAuthor->setMaxLength(std::numeric_limits<int>::max());
     txtBottomComment = comment(QRect(105, 220, 424, 184));
     txtTopComment = comment(QRect(105, 0, 424, 184));
     Label8 = label("Bottom comment:", QRect(0, 222, 105, 16));
@@ -61,9 +59,9 @@ frmLevelInfo::frmLevelInfo(QWidget* parent)
 
 void frmLevelInfo::Form_Load()
 {
-    txtTopComment->setPlainText(TextToField(TopComment));
-    txtAuthor->setText(Author);
-    txtBottomComment->setPlainText(TextToField(BottomComment));
+    FillField(txtTopComment, TopComment);
+    FillField(txtAuthor, Author);
+    FillField(txtBottomComment, BottomComment);
     txtAuthor->setFocus();
 }
 
@@ -76,7 +74,7 @@ void frmLevelInfo::done(int result)
 void frmLevelInfo::Form_Unload()
 {
     TopComment = TextFromField(txtTopComment);
-    Author = txtAuthor->text();
+    Author = TextFromField(txtAuthor);
     BottomComment = TextFromField(txtBottomComment);
 }
 

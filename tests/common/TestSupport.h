@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 struct RecordedMessage {
     QString text;
@@ -24,6 +25,7 @@ public:
 
     QList<RecordedMessage> calls;
     QList<qint16> answers;
+    std::function<void()> onMessage; // runs while a box is shown, before it is answered
 
     QStringList texts() const;
 };
@@ -34,3 +36,14 @@ void ResetCoreState();
 // Fills grid lines 1..26 of buffer 1 from rows of text (padded to 64 blanks); missing rows blank.
 void SetGrid(const QStringList& rows, int firstRow = 1);
 QStringList GridText();
+
+// How a child process made by RunInChild is limited.
+struct ChildLimits {
+    qint64 fileSizeLimit = -1; // RLIMIT_FSIZE in bytes, SIGXFSZ ignored: writes past it fail
+    bool asNobody = false; // as root, drop to the unprivileged user nobody
+    int timeoutSeconds = 20; // a child still running then is killed
+};
+
+// Runs body in a forked child process under limits and returns the text it gives back, or
+// "<child timed out>" / "<child died>"; faults such as a full disk are then real, not faked.
+QString RunInChild(const std::function<QString()>& body, const ChildLimits& limits = {});

@@ -259,6 +259,22 @@ private slots:
         QCOMPARE(LoadOrSaveOK, false);
     }
 
+    void cancelWithoutTypingKeepsTheTextsExactly()
+    {
+        SetGrid({ QStringLiteral(" $ . @") }, 5);
+        window->ShowLevelInGrid();
+        const QString top = QStringLiteral("one\u2029two\r\nthree");
+        const QString author = QString(40000, QLatin1Char('a'));
+        TopComment = top;
+        Author = author;
+        BottomComment = top;
+        WhenShown<frmLoadOrSave>([](frmLoadOrSave* dialog) { dialog->close(); });
+        window->mnuSaveAs_Click();
+        QCOMPARE(TopComment, top);
+        QCOMPARE(Author.size(), author.size());
+        QCOMPARE(BottomComment, top);
+    }
+
     void doubleClickLoadsAndSaves()
     {
         MessageRecorder recorder;

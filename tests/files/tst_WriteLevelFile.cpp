@@ -5,11 +5,13 @@
 #include "files/modLoadOrSave.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTest>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 using namespace quobix;
 
@@ -50,34 +52,6 @@ void SetFullGrid()
     SetGrid(rows, 1);
 }
 
-// A save file that runs out of space after a number of bytes.
-class FullDiskFile : public QSaveFile {
-public:
-    FullDiskFile(const QString& path, qint64 room)
-        : QSaveFile(path)
-        , room(room)
-    {
-    }
-
-protected:
-    qint64 writeData(const char* data, qint64 size) override
-    {
-        if (size > room) {
-            setErrorString(QStringLiteral("No space left on device"));
-            errno = ENOSPC;
-            return -1;
-        }
-        room -= size;
-        return QSaveFile::writeData(data, size);
-    }
-
-private:
-    qint64 room;
-};
-
-struct FactoryReset {
-    ~FactoryReset() { modLoadOrSave::SetSaveFileFactory({}); }
-};
 }
 
 class TestWriteLevelFile : public QObject {
@@ -103,11 +77,23 @@ class TestWriteLevelFile : public QObject {
 
     QStringList FilesInDir() const { return QDir(dir.path()).entryList(QDir::Files); }
 
+    QStringList FilesInTree() const
+    {
+        QStringList names;
+        QDirIterator it(dir.path(), QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot,
+            QDirIterator::Subdirectories);
+        while (it.hasNext())
+            names << it.next();
+        names.sort();
+        return names;
+    }
+
 private slots:
     void init()
     {
         ResetCoreState();
         QVERIFY(dir.isValid());
+        chmod(QFile::encodeName(dir.filePath("locked")).constData(), 0755);
         QDir(dir.path()).removeRecursively();
         QVERIFY(QDir().mkpath(dir.path()));
     }
@@ -262,15 +248,12 @@ private slots:
         LevelFlipped = true;
         MessageRecorder recorder;
         recorder.answers << answer;
-        int questionsBeforeOpen = -1;
-        FactoryReset reset;
-        modLoadOrSave::SetSaveFileFactory([&](const QString& path) {
-            questionsBeforeOpen = recorder.calls.size();
-            return std::make_unique<QSaveFile>(path);
-        });
+        QStringList filesWhileAsked { "<not asked>" };
+        recorder.onMessage = [&] { filesWhileAsked = FilesInDir(); };
         Save("flip.lvl", type);
         QVERIFY(LoadOrSaveOK);
-        QCOMPARE(questionsBeforeOpen, 1);
+        QCOMPARE(filesWhileAsked, QStringList()); // asked before anything was opened
+        recorder.onMessage = {};
         QCOMPARE(recorder.calls[0].title, QStringLiteral("Save Level"));
         QCOMPARE(LevelFlipped, answer == vbYes);
         QCOMPARE(GridText(), grid);
@@ -295,50 +278,80 @@ private slots:
         QCOMPARE(ExtractedGrid(), mirrored);
     }
 
+    // Real faults, each in a child process: a full disk is a file size limit that makes the
+    // real write(2) fail, and an unwritable folder is one the user nobody cannot write.
     void failuresKeepTheOldFile_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<qint64>("room"); // bytes the device takes before it fails; -1 none
+        QTest::addColumn<int>("type");
+        QTest::addColumn<qint64>("sizeLimit");
+        QTest::addColumn<bool>("asNobody");
         QTest::addColumn<QString>("error");
-        const QString full = QStringLiteral("Error %1: No space left on device").arg(ENOSPC);
-        QTest::newRow("disk full at once") << "old.qbx" << qint64(0) << full;
-        QTest::newRow("disk full after the top comment") << "old.qbx" << qint64(41) << full;
-        QTest::newRow("disk full before the last line") << "old.qbx" << qint64(120) << full;
-        QTest::newRow("missing folder")
-            << "nowhere/old.qbx" << qint64(-1)
-            << QStringLiteral("Error %1: No such file or directory").arg(ENOENT);
-        QTest::newRow("folder through a file")
-            << "old.qbx/x.qbx" << qint64(-1)
-            << QStringLiteral("Error %1: Not a directory").arg(ENOTDIR);
-        QTest::newRow("target is a folder")
-            << "folder" << qint64(-1)
-            << QStringLiteral("Error %1: Filename refers to a directory")
-                   .arg(int(QFileDevice::WriteError));
+        const auto error = [](int number) {
+            return QStringLiteral("Error %1: %2")
+                .arg(number)
+                .arg(QString::fromLocal8Bit(strerror(number)));
+        };
+        // clang-format off
+        QTest::newRow("full disk, over a qbx file") << "keep.qbx" << 1 << qint64(100) << false << error(EFBIG);
+        QTest::newRow("full disk, over an xsb file") << "keep.xsb" << 2 << qint64(100) << false << error(EFBIG);
+        QTest::newRow("full disk, new qbx file") << "new.qbx" << 1 << qint64(100) << false << error(EFBIG);
+        QTest::newRow("full disk, new xsb file") << "new.xsb" << 2 << qint64(100) << false << error(EFBIG);
+        QTest::newRow("full disk at once") << "keep.qbx" << 1 << qint64(0) << false << error(EFBIG);
+        QTest::newRow("target is a folder") << "folder" << 1 << qint64(-1) << false << error(EISDIR);
+        QTest::newRow("target is a fifo") << "pipe.qbx" << 1 << qint64(-1) << false << error(EINVAL) + " (not a regular file)";
+        QTest::newRow("folder removed after the dialog") << "gone/keep.qbx" << 1 << qint64(-1) << false << error(ENOENT);
+        QTest::newRow("folder through a file") << "keep.qbx/x.qbx" << 1 << qint64(-1) << false << error(ENOTDIR);
+        QTest::newRow("writable file, folder takes no new file") << "locked/keep.qbx" << 1 << qint64(-1) << true << error(EACCES);
+        // clang-format on
     }
 
     void failuresKeepTheOldFile()
     {
         QFETCH(QString, name);
-        QFETCH(qint64, room);
+        QFETCH(int, type);
+        QFETCH(qint64, sizeLimit);
+        QFETCH(bool, asNobody);
         QFETCH(QString, error);
-        const QByteArray old("old level\r\n\0\xFF", 13);
-        QVERIFY(WriteFileBytes(dir.filePath("old.qbx"), old));
-        QVERIFY(QDir(dir.path()).mkpath("folder"));
-        FactoryReset reset;
-        if (room >= 0) {
-            modLoadOrSave::SetSaveFileFactory(
-                [room](const QString& path) { return std::make_unique<FullDiskFile>(path, room); });
+        // A few hundred bytes of old level, so that a cut file would show.
+        const QByteArray old = QByteArray("old level\r\n\0\xFF", 13).repeated(30);
+        const QDir root(dir.path());
+        for (const char* file : { "keep.qbx", "keep.xsb", "locked/keep.qbx" }) {
+            QVERIFY(root.mkpath(QFileInfo(root.filePath(file)).path()));
+            QVERIFY(WriteFileBytes(root.filePath(file), old));
         }
+        QVERIFY(root.mkpath("folder"));
+        QVERIFY(mkfifo(QFile::encodeName(root.filePath("pipe.qbx")).constData(), 0644) == 0);
+        // The folder nobody may enter but not write; the old file inside is writable to all.
+        for (const auto& [path, mode] : { std::pair { dir.path(), 0755 },
+                 { root.filePath("locked"), 0555 }, { root.filePath("locked/keep.qbx"), 0666 } })
+            QVERIFY(chmod(QFile::encodeName(path).constData(), mode) == 0);
+        const QStringList before = FilesInTree();
         SetHall();
-        MessageRecorder recorder;
-        Save(name, 1);
-        QVERIFY(!LoadOrSaveOK);
-        QCOMPARE(recorder.texts(),
-            QStringList { error + " was generated while saving " + dir.path() + "/" + name });
-        QCOMPARE(recorder.calls[0].title, QStringLiteral("Saving Error"));
-        QCOMPARE(FileBytes(dir.filePath("old.qbx")), old);
-        QCOMPARE(FilesInDir(), QStringList { "old.qbx" }); // no half-written copy left behind
-        QVERIFY(QFileInfo(dir.filePath("folder")).isDir());
+        ExtractedGrid();
+        UseFile(dir, name);
+        LevelFileType = static_cast<qint16>(type);
+        root.mkpath("gone");
+        QVERIFY(QDir(root.filePath("gone")).removeRecursively());
+
+        const QString answer = RunInChild(
+            [] {
+                MessageRecorder recorder;
+                modLoadOrSave::WriteLevelFile();
+                return QStringLiteral("%1|%2|%3")
+                    .arg(LoadOrSaveOK)
+                    .arg(recorder.texts().join('/'))
+                    .arg(recorder.calls.value(0).title);
+            },
+            { sizeLimit, asNobody });
+        QCOMPARE(answer,
+            QStringLiteral("0|%1 was generated while saving %2/%3|Saving Error")
+                .arg(error, dir.path(), name));
+        for (const char* file : { "keep.qbx", "keep.xsb", "locked/keep.qbx" })
+            QCOMPARE(FileBytes(root.filePath(file)), old);
+        QCOMPARE(FilesInTree(), before); // no temporary file left behind
+        QVERIFY(QFileInfo(root.filePath("folder")).isDir());
+        QCOMPARE(QFileInfo(root.filePath("pipe.qbx")).isFile(), false);
     }
 
     void saveRepeatedAfterFailure()

@@ -21,7 +21,7 @@ private slots:
         ResetCoreState();
         CurrentFolder = QStringLiteral("/levels/");
         FileName = QStringLiteral("maze.qbx");
-        RecordError(2, QStringLiteral("No such file or directory"));
+        RecordSystemError(2);
     }
 
     void routines_data()

@@ -83,6 +83,9 @@ private slots:
             << QString::fromUtf8("\u00a0") << false;
         QTest::newRow("author longer than a line field's default limit")
             << QString() << QString(40000, QLatin1Char('a')) << QString() << false;
+        QTest::newRow("paragraph separator inside a comment")
+            << QString::fromUtf8("one\u2029two") << QString() << QString::fromUtf8("\u2029")
+            << false;
         QTest::newRow("closed with Escape") << "top\r\ntext"
                                             << "Ann"
                                             << "bottom" << true;
@@ -105,9 +108,12 @@ private slots:
         QCOMPARE(after.top, top);
         QCOMPARE(after.author, author);
         QCOMPARE(after.bottom, bottom);
-        QCOMPARE(shown.top, QString(top).replace(CRLF, LF));
+        const auto inField = [](QString text) {
+            return text.replace(CRLF, LF).replace(QChar::ParagraphSeparator, LF);
+        };
+        QCOMPARE(shown.top, inField(top));
         QCOMPARE(shown.author, author);
-        QCOMPARE(shown.bottom, QString(bottom).replace(CRLF, LF));
+        QCOMPARE(shown.bottom, inField(bottom));
     }
 
     void clearedAuthorIsEmpty()
