@@ -1,19 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the editor needs to build, run and test; only the missing ones.
+# Installs the Debian packages that are missing for what is asked: "run" (build and start the
+# editor), "test" (build and run every test, check the formatting, fuzz) and "tools" (redraw the
+# built-in pictures). Without an argument: run and test.
 set -euo pipefail
 
-PACKAGES=(
-  cmake g++ make
-  qt6-base-dev
-  libgif-dev
-  fonts-dejavu-core fonts-liberation
-  clang libclang-rt-14-dev
-  xvfb xauth xdotool
-  desktop-file-utils appstream
-)
+RUN=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-liberation)
+# clang-format-14 is the formatter the format check runs; clang and its runtime build the fuzzers.
+TEST=(clang-format-14 clang libclang-rt-14-dev xvfb xauth xdotool desktop-file-utils appstream
+  shared-mime-info)
+TOOLS=(libgif-dev)
+
+[ $# -eq 0 ] && set -- run test
+wanted=()
+for set_name in "$@"; do
+  case "$set_name" in
+    run) wanted+=("${RUN[@]}") ;;
+    test) wanted+=("${RUN[@]}" "${TEST[@]}") ;;
+    tools) wanted+=("${RUN[@]}" "${TOOLS[@]}") ;;
+    *) echo "usage: $0 [run|test|tools]..." >&2; exit 2 ;;
+  esac
+done
 
 missing=()
-for p in "${PACKAGES[@]}"; do
+for p in $(printf '%s\n' "${wanted[@]}" | sort -u); do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
