@@ -6,6 +6,7 @@
 #include "displace/modDisplace.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -81,6 +82,9 @@ void frmDisplace::BuildControls()
         button->setGeometry(Twips(p.buttonLeft, p.buttonTop, ButtonSide, ButtonSide));
         button->setIcon(QIcon(QStringLiteral(":/displace/%1.png").arg(QLatin1String(p.picture))));
         button->setIconSize(QSize(21, 21));
+        // No button is the dialog's default: Enter acts on what has the focus (eventFilter).
+        button->setAutoDefault(false);
+        button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, index] { cmdDisplace_Click(index); });
         cmdDisplace[index] = button;
     }
@@ -90,6 +94,7 @@ void frmDisplace::BuildControls()
         const int width = index == 9 ? AngleListWidth : DirectionListWidth;
         list->setGeometry(Twips(p.listLeft, p.listTop, width, ListHeight));
         list->setFont(listFont);
+        list->installEventFilter(this);
         cmbDisplace[index] = list;
     }
     for (int index = 1; index < 12; ++index)
@@ -134,6 +139,25 @@ void frmDisplace::done(int result)
     unloadingByProgram = false;
     if (Cancel == 0)
         QDialog::done(result);
+}
+
+bool frmDisplace::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter on a button presses it; Enter on a list performs that list's displacement with the
+    // amount shown, as its button would.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            for (qint16 index = 0; index < 12; ++index) {
+                if (watched != cmdDisplace[index] && watched != cmbDisplace.value(index))
+                    continue;
+                if (cmdDisplace[index]->isEnabled())
+                    cmdDisplace[index]->click();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmDisplace::Form_QueryUnload(qint16& Cancel, qint16 UnloadMode)

@@ -39,6 +39,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     // Every way of closing a dialog ends here: the close box, Escape and the program.
     void done(int result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();

@@ -277,7 +277,7 @@ void FlipLevelHorizontally()
         if (m >= rightFree)
             --m;
         ++w;
-        LeftMargin = static_cast<qint16>(m);
+        LeftMargin = m;
         LevelWidth = static_cast<qint16>(w);
     }
     for (int i = FirstUsedLine; i <= LastUsedLine; ++i) {

@@ -114,6 +114,12 @@ void frmQuobixEditorZN::BuildStatusLine()
         QPalette colours = edit->palette();
         colours.setColor(QPalette::Base, colours.color(QPalette::Button));
         edit->setPalette(colours);
+        // A text longer than the field shows its start; the end is clipped.
+        edit->setCursorPosition(0);
+        connect(edit, &QLineEdit::cursorPositionChanged, edit, [edit](int, int now) {
+            if (now != 0)
+                edit->setCursorPosition(0);
+        });
         return edit;
     };
     txtSelected = field(200, 151, "");

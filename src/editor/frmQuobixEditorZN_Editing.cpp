@@ -295,7 +295,8 @@ void frmQuobixEditorZN::PickSymbolSelection(float Xs, float Ys)
 
 void frmQuobixEditorZN::SequentialSymbolSelection(qint16 ButtonNr)
 {
-    qint16 s = ReplacedSymbol;
+    // A character that is no symbol steps as Floor would.
+    qint16 s = ReplacedSymbol >= 0 && ReplacedSymbol <= 6 ? ReplacedSymbol : 0;
     if (ButtonNr == 1)
         s = s == 6 ? 0 : s + 1;
     else

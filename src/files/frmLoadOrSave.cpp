@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -94,6 +95,8 @@ void frmLoadOrSave::BuildControls()
         if (!settingDrive)
             DrvLevel_Change();
     });
+    dirLevel->installEventFilter(this);
+    DrvLevel->installEventFilter(this);
     connect(dirLevel, &QListWidget::itemActivated, this, &frmLoadOrSave::OnFolderActivated);
     connect(LevelFile, &QListWidget::itemClicked, this, &frmLoadOrSave::LevelFile_Click);
     connect(LevelFile, &QListWidget::currentRowChanged, this, [this](int row) {
@@ -176,6 +179,23 @@ void frmLoadOrSave::done(int result)
     QDialog::done(result);
 }
 
+bool frmLoadOrSave::eventFilter(QObject* watched, QEvent* event)
+{
+    // Return in the drive or folder list chooses there and goes no further: the lists would
+    // pass it on to the Load or Save button.
+    if ((watched == dirLevel || watched == DrvLevel) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == dirLevel && dirLevel->currentItem())
+                OnFolderActivated(dirLevel->currentItem());
+            else if (watched == DrvLevel && DrvLevel->currentText() != shownDrive)
+                DrvLevel_Change();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void frmLoadOrSave::Form_Unload()
 {
     // Edits of the texts stay in force, also when the user cancels.
@@ -232,7 +252,11 @@ void frmLoadOrSave::FillFolderList()
     }
     dirLevel->setCurrentRow(dirLevel->count() - 1);
     const QDir here(folderPath);
-    for (const QString& sub : here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+    const auto order = QDir::Name | QDir::IgnoreCase;
+    for (const QString& sub : here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, order)) {
+        // A link is listed by what it names, and only a folder is a folder.
+        if (!QFileInfo(here.absoluteFilePath(sub)).isDir())
+            continue;
         auto* item = new QListWidgetItem(QString(2 * depth, QLatin1Char(' ')) + sub, dirLevel);
         item->setData(PathRole, here.absoluteFilePath(sub));
     }
@@ -260,7 +284,8 @@ void frmLoadOrSave::RefreshFileList()
 {
     const QSignalBlocker blocker(LevelFile);
     LevelFile->clear();
-    LevelFile->addItems(QDir(folderPath).entryList({ filePattern }, QDir::Files, QDir::Name));
+    LevelFile->addItems(
+        QDir(folderPath).entryList({ filePattern }, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
 void frmLoadOrSave::LevelFile_Click()

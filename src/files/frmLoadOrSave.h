@@ -52,6 +52,7 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();

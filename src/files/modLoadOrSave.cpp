@@ -144,8 +144,7 @@ namespace {
             row = row.mid(margin).leftJustified(width - margin, QLatin1Char(' '));
         }
         LevelWidth = static_cast<qint16>(width - margin);
-        // Nothing reads the cut margin after a load; a margin beyond 16 bits only says "large".
-        LeftMargin = static_cast<qint16>(std::min<int>(margin, std::numeric_limits<qint16>::max()));
+        LeftMargin = margin;
         return true;
     }
 
@@ -202,7 +201,7 @@ namespace {
         int cut = std::numeric_limits<int>::max();
         for (int k = 1; k <= n; ++k)
             cut = std::min(cut, LeadingBlanks(LevelLines[2][k]));
-        LeftMargin = static_cast<qint16>(cut);
+        LeftMargin = cut;
         for (int k = 1; k <= n; ++k)
             LevelLines[2][k] = TrimTrailingBlanks(LevelLines[2][k].mid(cut));
     }

@@ -29,7 +29,7 @@ inline qint16 FirstUsedLine = 0;
 inline qint16 LastUsedLine = 0;
 inline qint16 LevelHeight = 0;
 inline qint16 LevelWidth = 0;
-inline qint16 LeftMargin = 0;
+inline int LeftMargin = 0; // a row read from a file may start far out
 inline qint16 MarginLine = 0;
 
 inline qint16 UserAnswer = 0;

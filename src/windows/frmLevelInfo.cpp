@@ -46,7 +46,7 @@ frmLevelInfo::frmLevelInfo(QWidget* parent)
     txtAuthor = new QLineEdit(this);
     txtAuthor->setGeometry(105, 190, 424, 24);
     txtAuthor->setFont(fieldFont);
-    txtBottomComment = comment(QRect(105, 220, 424, 184));
+    txtBottomComment = comment(QRect(105, 220, 424, 181));
     txtTopComment = comment(QRect(105, 0, 424, 184));
     Label8 = label("Bottom comment:", QRect(0, 222, 105, 16));
     Label2 = label("Author:", QRect(0, 192, 86, 16));

@@ -281,6 +281,55 @@ private slots:
         QVERIFY(recorder->calls.isEmpty());
     }
 
+    // Enter acts on what has the focus: a list performs its own displacement with the amount it
+    // shows, as a click on its button does, and a button is pressed; no button is the default.
+    void enterActsOnTheFocus_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("onList");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return in the east list") << 3 << true << int(Qt::Key_Return);
+        QTest::newRow("Enter in the north list") << 1 << true << int(Qt::Key_Enter);
+        QTest::newRow("Return in the angle list") << 9 << true << int(Qt::Key_Return);
+        QTest::newRow("Return on a mirror button") << 10 << false << int(Qt::Key_Return);
+        QTest::newRow("Enter on the centre button") << 0 << false << int(Qt::Key_Enter);
+    }
+
+    void enterActsOnTheFocus()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, onList);
+        QFETCH(int, key);
+        const QStringList level { "  # $ . @", "   # # #" };
+        bool defaultShown = false;
+        const auto displaced = [&](bool byKey) {
+            SetGrid(level, 6);
+            window->ShowLevelInGrid();
+            DisplaceDriver driver({ [&](frmDisplace* dialog) {
+                if (onList) {
+                    QComboBox* list = dialog->cmbDisplace[index];
+                    list->setCurrentIndex(list->count() - 1);
+                }
+                if (!byKey) {
+                    Click(dialog, index);
+                    return;
+                }
+                QWidget* target = onList ? static_cast<QWidget*>(dialog->cmbDisplace[index])
+                                         : dialog->cmdDisplace[index];
+                target->setFocus();
+                for (QPushButton* button : dialog->cmdDisplace)
+                    defaultShown |= button->isDefault();
+                QTest::keyClick(target, Qt::Key(key));
+            } });
+            window->mnuDisplace_Click();
+            return GridText();
+        };
+        const QStringList clicked = displaced(false);
+        QVERIFY(clicked != Grid(level, 6));
+        QCOMPARE(displaced(true), clicked);
+        QVERIFY(!defaultShown);
+    }
+
     void eachCommandStartsAtTheStartPosition()
     {
         SetGrid({ "  # #" }, 6);

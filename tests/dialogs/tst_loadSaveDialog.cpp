@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 using namespace quobix;
 
@@ -273,6 +274,72 @@ private slots:
         QCOMPARE(TopComment, top);
         QCOMPARE(Author.size(), author.size());
         QCOMPARE(BottomComment, top);
+    }
+
+    // Return in the drive or folder list chooses there only; it never loads or saves.
+    void returnInTheListsOnlyChooses_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("drives");
+        QTest::newRow("load, folder list") << 1 << false;
+        QTest::newRow("save, folder list") << 2 << false;
+        QTest::newRow("load, drive list") << 1 << true;
+        QTest::newRow("save, drive list") << 2 << true;
+    }
+
+    void returnInTheListsOnlyChooses()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, drives);
+        WriteFile(folder + QStringLiteral("sub/ring.qbx"), Maze);
+        SetGrid({ QStringLiteral(" $ . @") }, 5);
+        window->ShowLevelInGrid();
+        MessageRecorder recorder;
+        bool stayedOpen = false;
+        WhenShown<frmLoadOrSave>([&](frmLoadOrSave* dialog) {
+            dialog->txtLevel->setText(QStringLiteral("kbsave"));
+            QWidget* list = dialog->dirLevel;
+            if (drives)
+                list = dialog->DrvLevel;
+            else
+                dialog->dirLevel->setCurrentItem(
+                    dialog->dirLevel->findItems(QStringLiteral("sub"), Qt::MatchEndsWith).first());
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Return);
+            QTest::keyClick(list, Qt::Key_Enter);
+            stayedOpen = dialog->isVisible();
+            dialog->cmdCancelLoadSave_Click();
+        });
+        mode == 1 ? window->mnuLoad_Click() : window->mnuSaveAs_Click();
+        QVERIFY(stayedOpen);
+        QCOMPARE(recorder.texts(), QStringList());
+        QCOMPARE(CurrentFolder, drives ? folder : folder + QStringLiteral("sub/"));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("kbsave.qbx")));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("sub/kbsave.qbx")));
+    }
+
+    // Folders and files in one order whatever their case; a link counts by what it names.
+    void listsHoldFoldersOnlyInOneOrder()
+    {
+        const QString here = folder + QStringLiteral("sorted/");
+        for (const char* sub : { "beta", "Alpha" })
+            QVERIFY(QDir().mkpath(here + sub));
+        for (const char* name : { "b.qbx", "Z.qbx", "a2.qbx", "A.QBX" })
+            WriteFile(here + name, Maze);
+        QVERIFY(mkfifo(QFile::encodeName(here + "fifo").constData(), 0644) == 0);
+        QVERIFY(QFile::link(here + "fifo", here + "link-to-fifo"));
+        QVERIFY(QFile::link(here + "beta", here + "link-to-beta"));
+        LoadOrSaveMode = 1;
+        CurrentFolder = here;
+        frmLoadOrSave dialog;
+        QStringList subfolders, files;
+        for (int row = dialog.dirLevel->currentRow() + 1; row < dialog.dirLevel->count(); ++row)
+            subfolders << dialog.dirLevel->item(row)->text().trimmed();
+        for (int row = 0; row < dialog.LevelFile->count(); ++row)
+            files << dialog.LevelFile->item(row)->text();
+        QCOMPARE(subfolders, (QStringList { "Alpha", "beta", "link-to-beta" }));
+        QCOMPARE(files, (QStringList { "A.QBX", "a2.qbx", "b.qbx", "Z.qbx" }));
+        dialog.reject();
     }
 
     void doubleClickLoadsAndSaves()

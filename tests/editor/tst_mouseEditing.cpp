@@ -176,6 +176,32 @@ private slots:
         Click(canvas, Qt::LeftButton, PaletteCentre(2));
         QCOMPARE(window->txtRowAndCell->text(), QStringLiteral("Invalid location"));
         QCOMPARE(window->txtSelected->text(), QStringLiteral("Man on target selected"));
+
+        // A character that is no symbol steps as Floor would, both ways.
+        for (const auto& [button, expected] :
+            { std::pair { Qt::LeftButton, '#' }, std::pair { Qt::RightButton, '+' } }) {
+            SetGrid({ "", " X" }, 10);
+            window->ShowLevelInGrid();
+            Click(canvas, button, CellCentre(11, 1));
+            QCOMPARE(CellChar(11, 1), QLatin1Char(expected));
+        }
+    }
+
+    // A count of three digits still shows the field's start; the end is what gets clipped.
+    void statusFieldsShowTheirStart()
+    {
+        auto window = MakeMainWindow();
+        window->mnuSequential->trigger();
+        QStringList rows;
+        for (int row = 1; row <= 4; ++row)
+            rows << (row % 2 ? QStringLiteral(" +") : QStringLiteral("+ ")).repeated(26);
+        SetGrid(rows, 1);
+        window->ShowLevelInGrid();
+        Click(window->Canvas(), Qt::RightButton, CellCentre(6, 1));
+        QCOMPARE(window->txtMen->text(), QStringLiteral("Men = 105"));
+        for (QLineEdit* field : { window->txtSelected, window->txtXandY, window->txtRowAndCell,
+                 window->txtObjects, window->txtTargets, window->txtMen })
+            QCOMPARE(field->cursorPosition(), 0);
     }
 
     // Every pair of old and new symbols, and a foreign character, keeps the counts true.

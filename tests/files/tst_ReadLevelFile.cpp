@@ -215,15 +215,17 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("type");
         QTest::addColumn<bool>("fits");
+        QTest::addColumn<int>("margin"); // the margin cut from the file's rows; -1 not checked
 
         QByteArray farRight(100000, ' ');
-        QTest::newRow("far right, one cell") << farRight + "#" << 1 << true;
-        QTest::newRow("far right xsb") << farRight + "#\r\n" + farRight + " #" << 2 << true;
-        QTest::newRow("33 cells") << QByteArray("# ").repeated(33) << 1 << false;
-        QTest::newRow("32 cells") << QByteArray("# ").repeated(32) << 1 << true;
+        QTest::newRow("far right, one cell") << farRight + "#" << 1 << true << 100000;
+        QTest::newRow("far right xsb") << farRight + "#\r\n" + farRight + " #" << 2 << true << -1;
+        QTest::newRow("33 cells") << QByteArray("# ").repeated(33) << 1 << false << -1;
+        QTest::newRow("32 cells") << QByteArray("# ").repeated(32) << 1 << true << -1;
         QTest::newRow("32 cells, margin cut")
-            << farRight + QByteArray(" #").repeated(32) << 1 << true;
-        QTest::newRow("long comment line") << QByteArray(1 << 20, 'a') + "\r\n# #" << 1 << true;
+            << farRight + QByteArray(" #").repeated(32) << 1 << true << -1;
+        QTest::newRow("long comment line")
+            << QByteArray(1 << 20, 'a') + "\r\n# #" << 1 << true << -1;
 
         // An XSB level of 26 rows of 32 cells shears 25 columns: 88 > 64.
         QByteArray sheared;
@@ -233,8 +235,8 @@ private slots:
             // Moving every second row one cell left undoes the shear: 40 columns wide.
             upright += QByteArray((26 - k) / 2, ' ') + QByteArray(20, '#') + "\r\n";
         }
-        QTest::newRow("xsb shear too wide") << sheared << 2 << false;
-        QTest::newRow("xsb shear that fits") << upright << 2 << true;
+        QTest::newRow("xsb shear too wide") << sheared << 2 << false << -1;
+        QTest::newRow("xsb shear that fits") << upright << 2 << true << -1;
     }
 
     void wideRows()
@@ -242,12 +244,15 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(int, type);
         QFETCH(bool, fits);
+        QFETCH(int, margin);
         MessageRecorder recorder;
         Load(file, type);
         QCOMPARE(LoadOrSaveOK, fits);
         QCOMPARE(recorder.texts(), fits ? QStringList() : QStringList { TooManyCells });
         if (!fits)
             VerifyUnchanged();
+        if (margin >= 0)
+            QCOMPARE(LeftMargin, margin);
         for (const QString& line : GridText())
             QCOMPARE(line.size(), 64);
     }

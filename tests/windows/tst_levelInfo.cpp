@@ -205,7 +205,7 @@ private slots:
         const QList<QPair<QWidget*, QRect>> fields {
             { info.txtTopComment, QRect(105, 0, 424, 184) },
             { info.txtAuthor, QRect(105, 190, 424, 24) },
-            { info.txtBottomComment, QRect(105, 220, 424, 184) },
+            { info.txtBottomComment, QRect(105, 220, 424, 181) },
         };
         for (const auto& [field, place] : fields) {
             QCOMPARE(field->geometry(), place);
