@@ -1,7 +1,7 @@
 #include "BenchSupport.h"
 
+#include "dialogs/frmDisplace.h"
 #include "displace/DisplaceState.h"
-#include "displace/frmDisplace.h"
 #include "displace/modDisplace.h"
 #include "level/LevelState.h"
 

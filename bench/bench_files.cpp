@@ -1,10 +1,10 @@
 #include "BenchSupport.h"
 
 #include "displace/DisplaceState.h"
-#include "files/LoadSaveState.h"
 #include "files/modLoadOrSave.h"
 #include "level/LevelState.h"
 #include "level/modText.h"
+#include "messages/LoadSaveState.h"
 
 #include <QTemporaryDir>
 #include <cstdio>

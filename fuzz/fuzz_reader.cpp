@@ -2,9 +2,9 @@
 // a grid the editor can draw; a read that fails must leave the editor's level and texts alone.
 
 #include "displace/DisplaceState.h"
-#include "files/LoadSaveState.h"
 #include "files/modLoadOrSave.h"
 #include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,10 +2,10 @@
 // it back: the level's rows, the comments and the author must come back exactly.
 
 #include "displace/DisplaceState.h"
-#include "files/LoadSaveState.h"
 #include "files/modLoadOrSave.h"
 #include "level/LevelState.h"
 #include "level/modText.h"
+#include "messages/LoadSaveState.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

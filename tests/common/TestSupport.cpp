@@ -1,8 +1,8 @@
 #include "common/TestSupport.h"
 
 #include "displace/DisplaceState.h"
-#include "files/LoadSaveState.h"
 #include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
 
 #include <QElapsedTimer>
 #include <csignal>

@@ -1,8 +1,8 @@
 #include "common/TestRegistry.h"
 #include "common/TestSupport.h"
 
+#include "dialogs/frmDisplace.h"
 #include "displace/DisplaceState.h"
-#include "displace/frmDisplace.h"
 #include "editor/GridCanvas.h"
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"

@@ -2,11 +2,11 @@
 #include "common/TestSupport.h"
 #include "dialogs/DialogTestSupport.h"
 
+#include "dialogs/frmLoadOrSave.h"
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
-#include "files/LoadSaveState.h"
-#include "files/frmLoadOrSave.h"
 #include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -3,8 +3,8 @@
 #include "editor/EditorTestSupport.h"
 
 #include "editor/GridCanvas.h"
-#include "files/LoadSaveState.h"
 #include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
 
 #include <QAction>
 #include <QLineEdit>

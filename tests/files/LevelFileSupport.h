@@ -1,8 +1,8 @@
 #pragma once
 
-#include "files/LoadSaveState.h"
 #include "level/LevelState.h"
 #include "level/modText.h"
+#include "messages/LoadSaveState.h"
 
 #include <QByteArray>
 #include <QFile>

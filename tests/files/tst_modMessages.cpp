@@ -1,9 +1,9 @@
 #include "common/TestRegistry.h"
 #include "common/TestSupport.h"
 
-#include "files/LoadSaveState.h"
-#include "files/modMessages.h"
 #include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
+#include "messages/modMessages.h"
 #include "platform/RunTimeError.h"
 
 #include <QTest>

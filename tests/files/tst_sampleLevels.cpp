@@ -1,9 +1,9 @@
 #include "common/TestRegistry.h"
 #include "common/TestSupport.h"
 
-#include "files/LoadSaveState.h"
 #include "files/modLoadOrSave.h"
 #include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
 
 #include <QDir>
 #include <QTest>

@@ -16,7 +16,8 @@ constexpr QRgb White = 0xffffffff;
 
 QString PicturePath(const QString& skin, const QString& name)
 {
-    return QStringLiteral(QUOBIX_TEST_DATA "/../../src/skins/pictures/%1/%2.gif").arg(skin, name);
+    return QStringLiteral(QUOBIX_TEST_DATA "/../../src/ui/skins/pictures/%1/%2.gif")
+        .arg(skin, name);
 }
 
 // Where a pixel of a 25 x 28 cell picture lies, written out from the editor's side: the interior

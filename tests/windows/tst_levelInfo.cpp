@@ -2,9 +2,9 @@
 #include "common/TestSupport.h"
 #include "windows/WindowsTestSupport.h"
 
-#include "files/LoadSaveState.h"
-#include "files/frmLoadOrSave.h"
+#include "dialogs/frmLoadOrSave.h"
 #include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
 #include "windows/frmLevelInfo.h"
 
 #include <QAction>

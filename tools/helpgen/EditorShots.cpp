@@ -1,13 +1,13 @@
 #include "EditorShots.h"
 
+#include "dialogs/frmLoadOrSave.h"
 #include "editor/GridCanvas.h"
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
-#include "files/LoadSaveState.h"
-#include "files/frmLoadOrSave.h"
 #include "files/modLoadOrSave.h"
 #include "level/LevelState.h"
 #include "level/modText.h"
+#include "messages/LoadSaveState.h"
 #include "platform/MessageSeam.h"
 #include "windows/frmQBX.h"
 
@@ -17,8 +17,8 @@
 #include <QMessageBox>
 
 #if __has_include("displace/frmDisplace.h")
+#include "dialogs/frmDisplace.h"
 #include "displace/DisplaceState.h"
-#include "displace/frmDisplace.h"
 #define HELPGEN_HAS_DISPLACE 1
 #endif
 

@@ -3,11 +3,11 @@
 #include "EditorShots.h"
 #include "PageCanvas.h"
 
+#include "dialogs/frmLoadOrSave.h"
 #include "editor/frmQuobixEditorZN.h"
-#include "files/LoadSaveState.h"
-#include "files/frmLoadOrSave.h"
-#include "files/modMessages.h"
 #include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
+#include "messages/modMessages.h"
 
 #include <QAction>
 #include <QDir>

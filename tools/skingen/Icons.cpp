@@ -225,8 +225,8 @@ QString WriteIcons(const QString& sourceRoot)
     };
     for (const Button& button : buttons) {
         const QImage image = Render(ButtonSize, ButtonSize, Qt::transparent, button.paint);
-        const QString error = SavePng(
-            image, root.filePath(QStringLiteral("src/displace/pictures/%1.png").arg(button.name)));
+        const QString error = SavePng(image,
+            root.filePath(QStringLiteral("src/ui/dialogs/pictures/%1.png").arg(button.name)));
         if (!error.isEmpty())
             return error;
     }
@@ -236,7 +236,7 @@ QString WriteIcons(const QString& sourceRoot)
             [&](QPainter& p) { PaintMark(p, QRectF(0, 0, width, height)); });
     };
     QString error
-        = SavePng(mark(32, 24), root.filePath(QStringLiteral("src/windows/pictures/icon.png")));
+        = SavePng(mark(32, 24), root.filePath(QStringLiteral("src/ui/windows/pictures/icon.png")));
     for (int size : { 16, 32, 48, 64, 128, 256 }) {
         if (!error.isEmpty())
             return error;

@@ -1,4 +1,4 @@
-#include "displace/frmDisplace.h"
+#include "dialogs/frmDisplace.h"
 
 #include "windows/DialogSupport.h"
 

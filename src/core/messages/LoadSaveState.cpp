@@ -1,4 +1,4 @@
-#include "files/LoadSaveState.h"
+#include "messages/LoadSaveState.h"
 
 namespace quobix {
 

@@ -1,13 +1,14 @@
-#include "files/modMessages.h"
+#include "messages/modMessages.h"
 
-#include "files/LoadSaveState.h"
-#include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
 #include "platform/MessageSeam.h"
 #include "platform/RunTimeError.h"
 
 namespace quobix::modMessages {
 
 namespace {
+    // Message texts break their lines with a carriage return alone.
+    const QString CR = QStringLiteral("\r");
     // A number joined to a text is written with one leading blank.
     QString Num(int n) { return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n); }
 

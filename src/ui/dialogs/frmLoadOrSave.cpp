@@ -1,11 +1,11 @@
-#include "files/frmLoadOrSave.h"
+#include "dialogs/frmLoadOrSave.h"
 
 #include "windows/DialogSupport.h"
 
-#include "files/LoadSaveState.h"
-#include "files/frmLoadOrSaveInfo.h"
-#include "files/modMessages.h"
+#include "dialogs/frmLoadOrSaveInfo.h"
 #include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
+#include "messages/modMessages.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageSeam.h"
 

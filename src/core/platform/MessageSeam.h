@@ -15,6 +15,9 @@ constexpr qint16 vbOK = 1;
 constexpr qint16 vbYes = 6;
 constexpr qint16 vbNo = 7;
 
+// The answer to the last question; every later step of an operation goes ahead only on vbYes.
+inline qint16 UserAnswer = 0;
+
 using MessageBoxHandler
     = std::function<qint16(const QString& text, const QString& title, MsgButtons, MsgIcon)>;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/MessageSeam.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -31,8 +33,6 @@ inline qint16 LevelHeight = 0;
 inline qint16 LevelWidth = 0;
 inline int LeftMargin = 0; // a row read from a file may start far out
 inline qint16 MarginLine = 0;
-
-inline qint16 UserAnswer = 0;
 
 inline QString LevelFolder;
 inline QString LevelFileName;

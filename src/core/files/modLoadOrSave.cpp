@@ -2,9 +2,9 @@
 
 #include "displace/modDisplace.h"
 #include "files/LevelNotation.h"
-#include "files/LoadSaveState.h"
-#include "files/modMessages.h"
 #include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
+#include "messages/modMessages.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageSeam.h"
 #include "platform/RunTimeError.h"

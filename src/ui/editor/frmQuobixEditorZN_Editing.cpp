@@ -3,9 +3,9 @@
 #include "editor/GridCanvas.h"
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
-#include "files/modMessages.h"
 #include "level/LevelState.h"
 #include "level/modText.h"
+#include "messages/modMessages.h"
 #include "skins/SkinState.h"
 
 #include <QAction>

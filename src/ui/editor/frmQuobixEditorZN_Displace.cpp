@@ -1,10 +1,10 @@
 #include "editor/frmQuobixEditorZN.h"
 
+#include "dialogs/frmDisplace.h"
 #include "displace/DisplaceState.h"
-#include "displace/frmDisplace.h"
-#include "files/modMessages.h"
 #include "level/LevelState.h"
 #include "level/modText.h"
+#include "messages/modMessages.h"
 #include "platform/MessageSeam.h"
 
 namespace quobix {

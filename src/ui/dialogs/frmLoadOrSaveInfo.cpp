@@ -1,7 +1,7 @@
-#include "files/frmLoadOrSaveInfo.h"
+#include "dialogs/frmLoadOrSaveInfo.h"
 
-#include "files/LoadSaveState.h"
 #include "files/modLoadOrSave.h"
+#include "messages/LoadSaveState.h"
 
 #include <QApplication>
 #include <QCloseEvent>

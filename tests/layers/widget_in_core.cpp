@@ -1,0 +1,2 @@
+// Must not compile: the core reaches no widget header.
+#include <QWidget>

@@ -1,0 +1,2 @@
+// Must not compile: the core reaches no header of the windows.
+#include "editor/GridCanvas.h"
