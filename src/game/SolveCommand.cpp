@@ -12,22 +12,6 @@
 namespace quobix::game {
 
 namespace {
-    // Loads the file into the grid as Load does; false after the reader's message.
-    bool LoadLevel(const QString& file)
-    {
-        InitLevelState();
-        InitLoadSaveState();
-        InitDisplaceState();
-        for (int line = 1; line <= GridRows; ++line)
-            LevelLines[1][line] = QString(LineWidth, QLatin1Char(' '));
-        const QFileInfo info(file);
-        CurrentFolder = FileSystem::WithSeparator(info.absolutePath());
-        FileName = info.fileName();
-        LevelFileType = modLoadOrSave::FileTypeOfName(FileName);
-        modLoadOrSave::ReadLevelFile();
-        return LoadOrSaveOK;
-    }
-
     QString LimitText(const SolveResult& result, const SolverLimits& limits)
     {
         switch (result.limit) {
@@ -44,13 +28,28 @@ namespace {
     }
 }
 
+bool LoadLevelFile(const QString& file)
+{
+    InitLevelState();
+    InitLoadSaveState();
+    InitDisplaceState();
+    for (int line = 1; line <= GridRows; ++line)
+        LevelLines[1][line] = QString(LineWidth, QLatin1Char(' '));
+    const QFileInfo info(file);
+    CurrentFolder = FileSystem::WithSeparator(info.absolutePath());
+    FileName = info.fileName();
+    LevelFileType = modLoadOrSave::FileTypeOfName(FileName);
+    modLoadOrSave::ReadLevelFile();
+    return LoadOrSaveOK;
+}
+
 int RunSolveCommand(const QStringList& files, const SolverLimits& limits, QTextStream& out)
 {
     int unsolved = 0;
     for (const QString& file : files) {
         out << file << ": ";
         SolveResult result;
-        if (!LoadLevel(file)) {
+        if (!LoadLevelFile(file)) {
             out << "not read";
         } else {
             const GamePosition level = GamePosition::FromLevelLines();
