@@ -127,8 +127,8 @@ namespace {
         void Unpack(const unsigned char* in, int* objects, int& man) const;
         // Marks the cells the man reaches from cell with stamp in marks; returns the lowest.
         int Flood(int from, std::vector<std::uint32_t>& marks, std::uint32_t stamp);
-        // Expands one position; false when a limit stopped it.
-        bool Expand(std::uint32_t index, int pushes);
+        // Expands one position taken from the open list at f; false when a limit stopped it.
+        bool Expand(std::uint32_t index, int pushes, int f);
         bool OverLimit();
         bool MayAllocate(std::size_t bytes) const;
         std::vector<GameMove> Moves(const GamePosition& start, std::uint32_t goal) const;
@@ -244,7 +244,7 @@ namespace {
         return false;
     }
 
-    bool Search::Expand(std::uint32_t index, int pushes)
+    bool Search::Expand(std::uint32_t index, int pushes, int f)
     {
         int man = 0;
         Unpack(store->State(index), objects.data(), man);
@@ -293,8 +293,10 @@ namespace {
                                     open.Bytes() + board.Bytes());
                             else
                                 store->SetPath(found, index, childPushes);
+                            // Never below the f being expanded, so that nothing is left
+                            // behind, even should the bound ever fall by more than one.
                             if (at == PositionStore::None || childPushes > MaxPushes
-                                || !open.Push(childPushes + h, h, at, allocate)) {
+                                || !open.Push(std::max(f, childPushes + h), h, at, allocate)) {
                                 // A rehash may have stopped for the clock or for Cancel.
                                 if (stoppedBy == SolveLimit::None)
                                     stoppedBy = SolveLimit::Memory;
@@ -401,9 +403,11 @@ namespace {
             std::uint32_t index = 0;
             int h = 0;
             while (open.Pop(f, index, h)) {
-                const int pushes = store->Pushes(index);
-                if (store->Expanded(index) || pushes + h != f)
+                // A position found again by fewer pushes is in the list twice; the first
+                // time it comes out it is expanded, the second time skipped.
+                if (store->Expanded(index))
                     continue;
+                const int pushes = store->Pushes(index);
                 if (h == 0) {
                     const std::vector<GameMove> moves = Moves(start, index);
                     result.pushes = pushes;
@@ -412,7 +416,7 @@ namespace {
                     return finish(SolveOutcome::Solved);
                 }
                 store->MarkExpanded(index);
-                if (!Expand(index, pushes))
+                if (!Expand(index, pushes, f))
                     return finish(SolveOutcome::GaveUp);
             }
         }
