@@ -6,6 +6,7 @@
 #include "level/LevelState.h"
 #include "windows/frmPlay.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -64,6 +65,31 @@ private slots:
         QTest::mouseClick(window.get(), Qt::LeftButton, {}, CellCentre(6, 4)); // the object
         QCOMPARE(Man(), CellIndex(6, 4));
         QCOMPARE(window->PushCount(), 1);
+    }
+
+    void menuRefusesAnUnplayableLevel_data()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("invalid") << QStringList {}
+                                 << "This level is invalid: it needs exactly one man, as many "
+                                    "objects as targets and at least one target.";
+        QTest::newRow("open") << QStringList { " # # #", "# @ $ .", " # # #" }
+                              << "The man can walk off the grid: this level is open.\r"
+                                 "Close it with walls first.";
+    }
+
+    void menuRefusesAnUnplayableLevel()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, message);
+        auto main = ShownMainWindow();
+        SetGrid(rows, 5);
+        for (QAction* item : { main->mnuPlay, main->mnuSolve }) {
+            MessageRecorder recorder;
+            item->trigger(); // a window would wait here: only the message may come
+            QCOMPARE(recorder.texts(), QStringList { message });
+        }
     }
 
     void queuedSolutionSteps()
