@@ -55,7 +55,8 @@ private slots:
         QCOMPARE(Captions(window->mnuFile),
             (QStringList { "&New", "-", "&Load...", "-", "&Save", "Save &As...", "-", "E&xit" }));
         QCOMPARE(Captions(window->mnuLevel),
-            (QStringList { "&Clear", "-", "&Displace...", "-", "QBX &text...", "-", "&Info..." }));
+            (QStringList { "&Clear", "-", "&Displace...", "-", "QBX &text...", "-", "&Info...", "-",
+                "&Play...", "S&olve..." }));
         QCOMPARE(
             Captions(window->mnuSymbols), (QStringList { "By &Picking", "&Sequential on click" }));
         QCOMPARE(Captions(window->mnuSkin), (QStringList { "&KRV", "&TLM", "&BNZ" }));

@@ -1,6 +1,8 @@
 #include "EditorShots.h"
 
+#include "dialogs/frmDisplace.h"
 #include "dialogs/frmLoadOrSave.h"
+#include "displace/DisplaceState.h"
 #include "editor/GridCanvas.h"
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
@@ -15,12 +17,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
-
-#if __has_include("displace/frmDisplace.h")
-#include "dialogs/frmDisplace.h"
-#include "displace/DisplaceState.h"
-#define HELPGEN_HAS_DISPLACE 1
-#endif
 
 using namespace quobix;
 
@@ -144,16 +140,12 @@ WindowShot EditorShots::Message(const std::function<void()>& routine) const
 
 WindowShot EditorShots::DisplaceWindow() const
 {
-#ifdef HELPGEN_HAS_DISPLACE
     modText::PrepareLevelForDisplace();
     DisplaceTop = DisplaceStartTop;
     DisplaceLeft = DisplaceStartLeft;
     frmDisplace dialog(window.get());
     dialog.FillDisplaceChoices();
     return Grab(dialog);
-#else
-    return {};
-#endif
 }
 
 } // namespace helpgen

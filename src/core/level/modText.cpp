@@ -1,7 +1,7 @@
 #include "level/modText.h"
 
-#include "files/modMessages.h"
 #include "level/LevelState.h"
+#include "messages/modMessages.h"
 
 namespace quobix::modText {
 

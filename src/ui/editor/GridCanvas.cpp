@@ -49,6 +49,13 @@ void GridCanvas::PaintPicture(const QImage& picture, int x, int y)
 
 void GridCanvas::PaintCell(const QImage& picture, int x, int y)
 {
+    PaintCellOn(backing, picture, x, y);
+    if (!deferUpdates)
+        update(QRect(x, y, picture.width(), picture.height()));
+}
+
+void GridCanvas::PaintCellOn(QImage& backing, const QImage& picture, int x, int y)
+{
     // White over the interior, then AND, in one pass over the picture's box. Lines 7 and 20
     // are whitened from column 2 to 22: every pixel inside the outline goes, so nothing of the
     // cell's former symbol can survive. Inside the interior white AND picture is the picture.
@@ -70,8 +77,6 @@ void GridCanvas::PaintCell(const QImage& picture, int x, int y)
             screen[column]
                 = column >= from && column <= to ? pixels[column] : screen[column] & pixels[column];
     }
-    if (!deferUpdates)
-        update(QRect(x, y, source.width(), source.height()));
 }
 
 void GridCanvas::SetDeferUpdates(bool defer)

@@ -26,6 +26,8 @@ public:
     // White over the hexagon's interior of the cell whose picture corner is (x, y), then the
     // picture combined with the image by bitwise AND.
     void PaintCell(const QImage& picture, int x, int y);
+    // The same on any RGB32 image (the play window draws its own).
+    static void PaintCellOn(QImage& image, const QImage& picture, int x, int y);
     // While a whole grid is drawn, the screen is brought up to date once at the end.
     void SetDeferUpdates(bool defer);
 

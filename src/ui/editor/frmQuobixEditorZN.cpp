@@ -68,6 +68,9 @@ void frmQuobixEditorZN::BuildMenus()
     mnuQBX = item(mnuLevel, "QBX &text...", &frmQuobixEditorZN::mnuQBX_Click);
     mnuLevel->addSeparator();
     mnuInfo = item(mnuLevel, "&Info...", &frmQuobixEditorZN::mnuInfo_Click);
+    mnuLevel->addSeparator();
+    mnuPlay = item(mnuLevel, "&Play...", &frmQuobixEditorZN::mnuPlay_Click);
+    mnuSolve = item(mnuLevel, "S&olve...", &frmQuobixEditorZN::mnuSolve_Click);
 
     mnuSymbols = menuBar()->addMenu(QStringLiteral("&Symbol Selection"));
     mnuPick = item(mnuSymbols, "By &Picking", &frmQuobixEditorZN::mnuPick_Click);

@@ -29,6 +29,8 @@ public:
     QAction* mnuDisplace;
     QAction* mnuQBX;
     QAction* mnuInfo;
+    QAction* mnuPlay;
+    QAction* mnuSolve;
     QMenu* mnuSymbols;
     QAction* mnuPick;
     QAction* mnuSequential;
@@ -88,6 +90,8 @@ public slots:
     void mnuDisplace_Click(); // frmQuobixEditorZN_Displace.cpp
     void mnuQBX_Click(); // frmQuobixEditorZN_Windows.cpp
     void mnuInfo_Click(); // frmQuobixEditorZN_Windows.cpp
+    void mnuPlay_Click(); // frmQuobixEditorZN_Windows.cpp
+    void mnuSolve_Click(); // frmQuobixEditorZN_Windows.cpp
     void mnuHelp_Click(); // frmQuobixEditorZN_Windows.cpp
     void mnuAbout_Click(); // frmQuobixEditorZN_Windows.cpp
     void mnuKRV_Click();

@@ -21,8 +21,8 @@ namespace {
         return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n, 'g', 7);
     }
 
-    int CellX(int row, int cell) { return 9 + 12 * (row % 2) + 24 * (cell - 1); }
-    int CellY(int row) { return 20 * (row - 1); }
+    using modQuobixEditorZN::CellX;
+    using modQuobixEditorZN::CellY;
 
     // Calls paint(code, x, y) for every grid cell that holds a symbol with a picture other than
     // Floor, which the empty grid already shows; "X" and foreign characters have none.

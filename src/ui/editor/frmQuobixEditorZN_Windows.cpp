@@ -3,6 +3,7 @@
 #include "windows/frmAboutQuobixEdit.h"
 #include "windows/frmHelpPage.h"
 #include "windows/frmLevelInfo.h"
+#include "windows/frmPlay.h"
 #include "windows/frmQBX.h"
 
 namespace quobix {
@@ -20,6 +21,11 @@ void frmQuobixEditorZN::mnuInfo_Click()
     frmLevelInfo window(this);
     window.exec();
 }
+
+// Both play on a copy: the level being edited never changes.
+void frmQuobixEditorZN::mnuPlay_Click() { frmPlay::PlayLevel(this); }
+
+void frmQuobixEditorZN::mnuSolve_Click() { frmPlay::SolveLevel(this); }
 
 void frmQuobixEditorZN::mnuHelp_Click() { frmHelpPage::ShowHelp(this); }
 

@@ -132,6 +132,10 @@ void HitTest(float X, float Y)
         ValidLocation = false;
 }
 
+int CellX(int row, int cell) { return 9 + 12 * (row % 2) + 24 * (cell - 1); }
+
+int CellY(int row) { return 20 * (row - 1); }
+
 void LoadSkinPictures()
 {
     const char* names[8]

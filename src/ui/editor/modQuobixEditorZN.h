@@ -15,6 +15,10 @@ void InitGlobals();
 // The caller sets ValidLocation to true first.
 void HitTest(float X, float Y);
 
+// The top left corner of the picture of cell (1..32) in grid row (1..26).
+int CellX(int row, int cell);
+int CellY(int row);
+
 // Fills SkinPictures from CurrentSkin, looking its pictures up by name.
 void LoadSkinPictures();
 

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "game/Solver.h"
+#include "platform/MessageSeam.h"
+
+#include <QStringList>
+#include <QTextStream>
+
+// Solving level files without a window: quobix-editor --solve FILE...
+namespace quobix::game {
+
+// Loads a level file into the grid (buffer 1) as Load does, from a fresh level state; false
+// after the reader has shown its message.
+bool LoadLevelFile(const QString& file);
+
+// Loads each file as Load does (the same reader, state and messages) and solves its level,
+// writing one line per file to out: the file, then "solved" with pushes, moves and the
+// solution, "unsolvable", "gave up" with the limit, or why the level was not solved.
+// Returns 0 when every level was solved, else 1.
+int RunSolveCommand(const QStringList& files, const SolverLimits& limits, QTextStream& out);
+
+// A message handler for a program without windows: writes "title: text" lines to err and
+// answers OK, or No to a question.
+MessageBoxHandler StreamMessageHandler(QTextStream& err);
+
+} // namespace quobix::game

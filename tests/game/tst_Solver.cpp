@@ -1,0 +1,191 @@
+#include "common/TestRegistry.h"
+#include "common/TestSupport.h"
+#include "game/GameTestSupport.h"
+
+#include "game/SolutionNotation.h"
+#include "game/SolveCommand.h"
+#include "game/Solver.h"
+
+#include <QByteArray>
+#include <QSet>
+#include <QTest>
+#include <chrono>
+#include <deque>
+#include <future>
+#include <thread>
+
+using namespace quobix;
+using namespace quobix::game;
+
+Q_DECLARE_METATYPE(SolveLimit)
+
+namespace {
+
+QString SampleLevel(const char* name)
+{
+    return QStringLiteral(QUOBIX_TEST_DATA "/../../levels/") + QLatin1String(name);
+}
+
+// The fewest pushes found by the plainest search there is: breadth first over every position
+// of man and objects, a step costing nothing and a push one; -1 when no position is solved.
+int BruteForcePushes(const GamePosition& start)
+{
+    auto key = [](const GamePosition& p) {
+        QByteArray bytes(GridCellTotal + 2, '\0');
+        for (int i = 0; i < GridCellTotal; ++i)
+            bytes[i] = p.HasObject(i) ? 1 : 0;
+        bytes[GridCellTotal] = static_cast<char>(p.Man() & 0xFF);
+        bytes[GridCellTotal + 1] = static_cast<char>(p.Man() >> 8);
+        return bytes;
+    };
+    QSet<QByteArray> seen;
+    std::deque<std::pair<GamePosition, int>> queue { { start, 0 } };
+    while (!queue.empty()) {
+        const auto [position, pushes] = queue.front();
+        queue.pop_front();
+        if (seen.contains(key(position)))
+            continue;
+        seen.insert(key(position));
+        if (position.IsSolved())
+            return pushes;
+        for (Direction d : geometry::AllDirections) {
+            GamePosition next = position;
+            GameMove move {};
+            if (!next.Apply(d, &move))
+                continue;
+            if (move.push)
+                queue.push_back({ next, pushes + 1 });
+            else
+                queue.push_front({ next, pushes });
+        }
+    }
+    return -1;
+}
+
+// A closed room and a blind passage, one cell wide, with an object in it: the man can only
+// push it further in, so no solution exists, and only a search over the other objects'
+// positions shows it.
+const QStringList SmallTrap { "#########", "#. .#####", "# @$ $  #", "#   #####", "#########" };
+
+}
+
+class TestSolver : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { ResetCoreState(); }
+
+    void optimal_data()
+    {
+        QTest::addColumn<QStringList>("level"); // empty: the sample level named by the row
+        QTest::newRow("first-steps.qbx") << QStringList {};
+        QTest::newRow("ring.qbx") << QStringList {};
+        QTest::newRow("around a pillar")
+            << QStringList { "########", "#  .   #", "# $# @ #", "#  $ . #", "########" };
+        QTest::newRow("two rows") << QStringList { "########", "#.   $ #", "# $ @ .#", "########" };
+        // Two levels where a search led on by a bound that overestimates takes the long way.
+        QTest::newRow("nearest target is wrong") << QStringList { "#########", "#     . #",
+            "#     $@#", "#   $.  #", "# #     #", "#       #", "#########" };
+        QTest::newRow("detour") << QStringList { "#########", "###   .##", "#@  # # #", "#  ###. #",
+            "# $  $  #", "# # # # #", "#########" };
+        QTest::newRow("three objects")
+            << QStringList { "########", "#. $   #", "#. $ # #", "#. $ @ #", "########" };
+    }
+
+    void optimal()
+    {
+        QFETCH(QStringList, level);
+        GamePosition start = Level(level);
+        if (level.isEmpty()) {
+            QVERIFY(LoadLevelFile(SampleLevel(QTest::currentDataTag())));
+            start = GamePosition::FromLevelLines();
+        }
+        const SolveResult result = Solve(start, SolverLimits {});
+        QCOMPARE(result.outcome, SolveOutcome::Solved);
+        QCOMPARE(result.pushes, BruteForcePushes(start));
+        // The letters replay by the rules to a solved position, and count what they say.
+        GamePosition replay = start;
+        const auto moves = ParseSolution(result.solution);
+        QVERIFY(moves && Replay(replay, *moves));
+        QVERIFY(replay.IsSolved());
+        QCOMPARE(result.moves, static_cast<int>(moves->size()));
+        QCOMPARE(result.pushes,
+            static_cast<int>(std::count_if(
+                moves->begin(), moves->end(), [](const GameMove& m) { return m.push; })));
+    }
+
+    void largerLevelsReplay()
+    {
+        // Too many positions for the breadth-first check, but the solution must still play.
+        for (const char* name : { "honeycomb.xsb", "full-grid.qbx" }) {
+            QVERIFY(LoadLevelFile(SampleLevel(name)));
+            const GamePosition start = GamePosition::FromLevelLines();
+            const SolveResult result = Solve(start, SolverLimits {});
+            GamePosition replay = start;
+            QVERIFY(Replay(replay, *ParseSolution(result.solution)));
+            QVERIFY(replay.IsSolved());
+        }
+    }
+
+    void unsolvable_data()
+    {
+        QTest::addColumn<QStringList>("level");
+        QTest::addColumn<bool>("searches"); // whether it takes a search to know
+        QTest::newRow("trap") << SmallTrap << true;
+        QTest::newRow("object in a corner")
+            << QStringList { "######", "#$ @.#", "######" } << false;
+    }
+
+    void unsolvable()
+    {
+        QFETCH(QStringList, level);
+        QFETCH(bool, searches);
+        const SolveResult result = Solve(Level(level), SolverLimits {});
+        QCOMPARE(result.outcome, SolveOutcome::Unsolvable);
+        QCOMPARE(result.positionsSearched > 0, searches);
+        QCOMPARE(BruteForcePushes(Level(level)), -1);
+    }
+
+    void limits_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<int>("mebibytes");
+        QTest::addColumn<SolveLimit>("limit");
+        QTest::newRow("time") << 0.2 << 1024 << SolveLimit::Time;
+        QTest::newRow("memory") << 60.0 << 4 << SolveLimit::Memory;
+    }
+
+    void limits()
+    {
+        QFETCH(double, seconds);
+        QFETCH(int, mebibytes);
+        QFETCH(SolveLimit, limit);
+        SolverLimits limits { seconds, std::size_t(mebibytes) << 20 };
+        const SolveResult result = Solve(Level(LargeTrap()), limits);
+        QCOMPARE(result.outcome, SolveOutcome::GaveUp);
+        QCOMPARE(result.limit, limit);
+        QVERIFY(result.bytesStored <= limits.memoryBytes);
+    }
+
+    void cancelFromAnotherThread()
+    {
+        SolveControl control;
+        const GamePosition level = Level(LargeTrap());
+        std::packaged_task<SolveResult()> task(
+            [&] { return Solve(level, SolverLimits {}, &control); });
+        std::future<SolveResult> done = task.get_future();
+        std::thread worker(std::move(task));
+        while (control.searched.load() == 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        control.cancel = true;
+        const bool answered = done.wait_for(std::chrono::seconds(5)) == std::future_status::ready;
+        worker.join();
+        QVERIFY(answered);
+        const SolveResult result = done.get();
+        QCOMPARE(result.outcome, SolveOutcome::GaveUp);
+        QCOMPARE(result.limit, SolveLimit::Cancelled);
+    }
+};
+
+QUOBIX_TEST(TestSolver)
+#include "tst_Solver.moc"
