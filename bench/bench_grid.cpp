@@ -1,6 +1,7 @@
 // Drawing speed of the main window: a whole-grid redraw of a level with every cell used, and one
 // step of drag painting (hit test, one cell drawn, recount, status texts).
 #include "BenchSupport.h"
+#include "geometry/GridGeometry.h"
 
 #include "editor/EditorState.h"
 #include "editor/frmQuobixEditorZN.h"
@@ -32,7 +33,7 @@ int main(int argc, char** argv)
     bench::TimeRuns("drag-paint step", 20000, [&] {
         const int cell = step++ % 62;
         const int c = cell < 31 ? cell + 1 : 62 - cell;
-        window.Form_MouseMove(1, 0, float(9 + 12 + 24 * (c - 1) + 12), 254.f);
+        window.Form_MouseMove(1, 0, float(geometry::CellCentre(13, c).x()), 254.f);
     });
     window.Form_MouseUp(1, 0, 0.f, 0.f);
     return 0;

@@ -1,4 +1,5 @@
 #include "editor/EditorTestSupport.h"
+#include "geometry/GridGeometry.h"
 
 #include "editor/modQuobixEditorZN.h"
 #include "level/LevelState.h"
@@ -52,9 +53,6 @@ bool InsideCellOutline(int dx, int dy)
     return dy >= 1 && dy <= 26 && dx >= Spans[dy][0] && dx <= Spans[dy][1];
 }
 
-QPoint CellCentre(int row, int cell)
-{
-    return { 9 + 12 * (row % 2) + 24 * (cell - 1) + 12, 20 * (row - 1) + 14 };
-}
+QPoint CellCentre(int row, int cell) { return quobix::geometry::CellCentre(row, cell); }
 
 QPoint PaletteCentre(int slot) { return { 28 * slot + 12, 530 + 14 }; }

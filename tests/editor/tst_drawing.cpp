@@ -1,6 +1,7 @@
 #include "common/TestRegistry.h"
 #include "common/TestSupport.h"
 #include "editor/EditorTestSupport.h"
+#include "geometry/GridGeometry.h"
 
 #include "editor/GridCanvas.h"
 #include "level/LevelState.h"
@@ -14,10 +15,7 @@
 using namespace quobix;
 
 namespace {
-QPoint Corner(int row, int cell)
-{
-    return { 9 + 12 * (row % 2) + 24 * (cell - 1), 20 * (row - 1) };
-}
+QPoint Corner(int row, int cell) { return { geometry::CellX(row, cell), geometry::CellY(row) }; }
 
 // The first pixel inside the cell's outline that differs from the picture, or "" when none.
 QString InteriorMismatch(const QImage& screen, QPoint corner, const QImage& picture)

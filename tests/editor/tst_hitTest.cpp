@@ -1,5 +1,6 @@
 #include "common/TestRegistry.h"
 #include "editor/EditorTestSupport.h"
+#include "geometry/GridGeometry.h"
 
 #include "editor/EditorState.h"
 #include "editor/modQuobixEditorZN.h"
@@ -12,8 +13,8 @@ using namespace quobix;
 namespace {
 bool InsideCell(int x, int y, int row, int cell)
 {
-    const int dx = x - (9 + 12 * (row % 2) + 24 * (cell - 1));
-    const int dy = y - 20 * (row - 1);
+    const int dx = x - geometry::CellX(row, cell);
+    const int dy = y - geometry::CellY(row);
     return InsideCellOutline(dx, dy);
 }
 
@@ -31,7 +32,7 @@ std::pair<int, int> EnclosingCell(int x, int y)
 std::pair<int, int> Hit(float x, float y)
 {
     ValidLocation = true;
-    modQuobixEditorZN::HitTest(x, y);
+    geometry::HitTest(x, y);
     return ValidLocation ? std::make_pair(int(CurrentRow), int(CurrentCell)) : std::make_pair(0, 0);
 }
 }

@@ -1,4 +1,5 @@
 #include "common/TestRegistry.h"
+#include "geometry/GridGeometry.h"
 
 #include <QFile>
 #include <QImage>
@@ -44,7 +45,8 @@ Part PartAt(int x, int y)
 
 QPoint CellOrigin(int row, int column)
 {
-    return QPoint(5 + 12 * (row % 2) + 24 * (column - 1), 20 * (row - 1));
+    using namespace quobix::geometry;
+    return QPoint(CellX(row, column) - GridPictureLeft, CellY(row));
 }
 
 // Qt reads the transparent index as alpha 0; painting over white gives back the white it stands

@@ -2,6 +2,7 @@
 
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
+#include "geometry/GridGeometry.h"
 
 #include <QApplication>
 #include <QFont>
@@ -24,10 +25,7 @@ inline std::unique_ptr<quobix::frmQuobixEditorZN> ShownMainWindow()
 }
 
 // A point well inside cell (row, cell) of the main window's canvas.
-inline QPoint CellCentre(int row, int cell)
-{
-    return { 9 + 12 * (row % 2) + 24 * (cell - 1) + 12, 20 * (row - 1) + 14 };
-}
+inline QPoint CellCentre(int row, int cell) { return quobix::geometry::CellCentre(row, cell); }
 
 // The fonts the program names, replaced as the editor replaces them at start-up.
 inline void SubstituteFonts()

@@ -1,5 +1,7 @@
 #include "HelpPages.h"
 
+#include "geometry/GridGeometry.h"
+
 #include "EditorShots.h"
 #include "PageCanvas.h"
 
@@ -31,10 +33,7 @@ namespace {
     const char* SampleAuthor = "Mira Lindqvist";
     const char* SampleBottomComment = "Have fun!";
 
-    QPoint CellCentre(int row, int cell)
-    {
-        return { 9 + 12 * (row % 2) + 24 * (cell - 1) + 12, 20 * (row - 1) + 14 };
-    }
+    using quobix::geometry::CellCentre;
 
     // Level files to fill the file lists of the load and save windows.
     QString PrepareLevelFolder()

@@ -5,28 +5,10 @@
 
 namespace skingen {
 
-CellPart PartAt(int x, int y)
-{
-    if (x < 0 || x >= CellWidth || y < 0 || y >= CellHeight)
-        return CellPart::Outside;
-    // The shape is symmetric both ways, so fold everything into the top-left quarter.
-    const int row = y <= 13 ? y : CellHeight - 1 - y;
-    const int column = x <= 12 ? x : CellWidth - 1 - x;
-    if (row == 0)
-        return column >= 11 ? CellPart::Outline : CellPart::Outside;
-    if (row < 8) {
-        // First outline column of rows 1..7; the slanted outline is two pixels wide.
-        static constexpr std::array<int, 8> edge { 11, 9, 8, 6, 5, 3, 2, 0 };
-        if (column < edge[row])
-            return CellPart::Outside;
-        return column < edge[row] + 2 ? CellPart::Outline : CellPart::Interior;
-    }
-    return column == 0 ? CellPart::Outline : CellPart::Interior;
-}
-
 QPoint CellOrigin(int row, int column)
 {
-    return QPoint(5 + 12 * (row % 2) + 24 * (column - 1), 20 * (row - 1));
+    using namespace quobix::geometry;
+    return QPoint(CellX(row, column) - GridPictureLeft, CellY(row));
 }
 
 QPolygonF Hexagon(double inset)

@@ -1,21 +1,22 @@
 #pragma once
 
+#include "geometry/GridGeometry.h"
+
 #include <QPoint>
 #include <QPolygonF>
 
 namespace skingen {
 
-constexpr int CellWidth = 25;
-constexpr int CellHeight = 28;
+using quobix::geometry::CellPart;
+constexpr int CellWidth = quobix::geometry::CellPictureWidth;
+constexpr int CellHeight = quobix::geometry::CellPictureHeight;
 constexpr int GridWidth = 790;
 constexpr int GridHeight = 528;
 constexpr int GridRows = 26;
 constexpr int GridColumns = 32;
 
-enum class CellPart { Outside, Outline, Interior };
-
 // Where pixel (x, y) of a cell picture lies; anything off the picture is Outside.
-CellPart PartAt(int x, int y);
+inline CellPart PartAt(int x, int y) { return quobix::geometry::PartOfCell(x, y); }
 
 // Top-left corner of the cell in grid row 1..26 and column 1..32 of the Grid picture.
 QPoint CellOrigin(int row, int column);

@@ -299,7 +299,7 @@ namespace {
                 case CellPart::Outline:
                     colour = skin.outline(x, y);
                     break;
-                case CellPart::Interior:
+                case CellPart::Inside:
                     colour = content.pixel(x, y) | 0xff000000;
                     if (colour == qRgb(255, 255, 255))
                         colour = qRgb(254, 254, 254);

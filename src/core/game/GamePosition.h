@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/HexGeometry.h"
+#include "geometry/GridGeometry.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,7 @@
 #include "editor/GridCanvas.h"
 
 #include "editor/frmQuobixEditorZN.h"
+#include "geometry/GridGeometry.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,11 +24,6 @@ namespace {
         }
     }
 
-    // Inclusive column spans of the hexagon's interior, lines 1..26 of a 25 x 28 cell picture.
-    constexpr int MaskSpans[27][2] = { { 0, -1 }, { 11, 13 }, { 10, 14 }, { 8, 16 }, { 7, 17 },
-        { 5, 19 }, { 4, 20 }, { 2, 22 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 },
-        { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 1, 23 }, { 2, 22 },
-        { 4, 20 }, { 5, 19 }, { 7, 17 }, { 8, 16 }, { 10, 14 }, { 11, 13 } };
 }
 
 GridCanvas::GridCanvas(frmQuobixEditorZN* owner)
@@ -68,9 +64,11 @@ void GridCanvas::PaintCellOn(QImage& backing, const QImage& picture, int x, int 
     const qsizetype stride = backing.bytesPerLine();
     for (int line = std::max(0, -y); line < std::min(source.height(), backing.height() - y);
          ++line) {
-        const bool masked = line >= 1 && line <= 26;
-        const int from = masked ? MaskSpans[line][0] : endColumn;
-        const int to = masked ? MaskSpans[line][1] : endColumn - 1;
+        const geometry::Span inside = line < geometry::CellPictureHeight
+            ? geometry::InsideSpans[line]
+            : geometry::Span { 1, 0 };
+        const int from = inside.first;
+        const int to = inside.last;
         auto* screen = reinterpret_cast<QRgb*>(bits + (y + line) * stride) + x;
         const auto* pixels = reinterpret_cast<const QRgb*>(source.constScanLine(line));
         for (int column = firstColumn; column < endColumn; ++column)

@@ -21,8 +21,8 @@ namespace {
         return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n, 'g', 7);
     }
 
-    using modQuobixEditorZN::CellX;
-    using modQuobixEditorZN::CellY;
+    using geometry::CellX;
+    using geometry::CellY;
 
     // Calls paint(code, x, y) for every grid cell that holds a symbol with a picture other than
     // Floor, which the empty grid already shows; "X" and foreign characters have none.
@@ -117,7 +117,7 @@ void frmQuobixEditorZN::ShowEmptyGrid()
 {
     modText::ClearLines(1, 1, GridRows);
     ObjectCount = TargetCount = ManCount = 0;
-    canvas->PaintPicture(*SkinPictures[7], 4, 0);
+    canvas->PaintPicture(*SkinPictures[7], geometry::GridPictureLeft, 0);
     ShowStatus();
 }
 
@@ -132,7 +132,7 @@ void frmQuobixEditorZN::ShowSymbolsToSelect()
 void frmQuobixEditorZN::ShowLevelInGrid()
 {
     const qint16 remembered = CurrentSymbol;
-    canvas->PaintPicture(*SkinPictures[7], 4, 0);
+    canvas->PaintPicture(*SkinPictures[7], geometry::GridPictureLeft, 0);
     ObjectCount = TargetCount = ManCount = 0;
     redrawingWholeGrid = true;
     canvas->SetDeferUpdates(true);
@@ -171,7 +171,7 @@ void frmQuobixEditorZN::ChangeGraphics()
 {
     modQuobixEditorZN::LoadSkinPictures();
     ShowSymbolsToSelect();
-    canvas->PaintPicture(*SkinPictures[7], 4, 0);
+    canvas->PaintPicture(*SkinPictures[7], geometry::GridPictureLeft, 0);
     const qint16 remembered = CurrentSymbol;
     canvas->SetDeferUpdates(true);
     ForEachSymbolCell([this](qint16 code, float x, float y) {
@@ -209,7 +209,7 @@ void frmQuobixEditorZN::Form_MouseDown(qint16 Button, qint16, float X, float Y)
     txtXandY->setText(QStringLiteral("X =") + Num(X) + QStringLiteral(", Y =") + Num(Y));
     txtRowAndCell->clear();
     if (Y > 0 && Y < GridBottom) {
-        modQuobixEditorZN::HitTest(X, Y);
+        geometry::HitTest(X, Y);
         if (ValidLocation) {
             ShowRowAndCell();
             ReplacedSymbol = SymbolIndexOf(
@@ -244,7 +244,7 @@ void frmQuobixEditorZN::Form_MouseMove(qint16, qint16, float X, float Y)
     ValidLocation = true;
     txtXandY->setText(QStringLiteral("X =") + Num(X) + QStringLiteral(", Y =") + Num(Y));
     if (Y > 0 && Y < GridBottom) {
-        modQuobixEditorZN::HitTest(X, Y);
+        geometry::HitTest(X, Y);
         if (ValidLocation && (CurrentRow != DragRow || CurrentCell != DragCell)) {
             ShowRowAndCell();
             ReplacedSymbol = SymbolIndexOf(
@@ -269,27 +269,12 @@ void frmQuobixEditorZN::Form_MouseUp(qint16 Button, qint16, float, float)
 void frmQuobixEditorZN::PickSymbolSelection(float Xs, float Ys)
 {
     ValidLocation = true;
-    const int x = static_cast<int>(std::nearbyint(Xs));
-    HitOffsetY = static_cast<qint16>(static_cast<int>(std::nearbyint(Ys)) - PaletteTop);
-    HitOffsetX = static_cast<qint16>(x % 28);
-    int oy = HitOffsetY;
-    const int ox = HitOffsetX;
-    bool valid;
-    if (oy == 0 || oy == 27) {
-        valid = ox >= 11 && ox <= 13;
-    } else if ((oy >= 1 && oy <= 6) || (oy >= 21 && oy <= 26)) {
-        if (oy >= 21)
-            oy = 27 - oy;
-        const int edge = 10 - oy - (oy >= 3 ? 1 : 0) - (oy >= 5 ? 1 : 0);
-        valid = edge <= ox && ox <= 24 - edge;
-    } else {
-        valid = ox <= 24;
-    }
-    if (!valid) {
+    const int slot = geometry::PaletteSlotAt(Xs, Ys);
+    if (slot < 0) {
         ValidLocation = false;
         return;
     }
-    CurrentSymbol = static_cast<qint16>(x / 28);
+    CurrentSymbol = static_cast<qint16>(slot);
     SetSymbolToShow();
 }
 

@@ -47,7 +47,6 @@ namespace {
 
     // Integer division and remainder rounding towards minus infinity, so that a point left of
     // the first cell never lands in a cell.
-    int FloorDiv(int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 }
 
 int Main()
@@ -75,11 +74,7 @@ void InitGlobals()
     CurrentFolder = start;
     FileSystem::SetCurrentFolder(CurrentFolder);
     LevelFileType = 1;
-    GridBottom = 527;
-    PaletteRight = 192;
-    PaletteBottom = 557;
-    CurrentRow = CurrentCell = HitOffsetX = HitOffsetY = 0;
-    ValidLocation = false;
+    InitGeometryState();
     ReplacedSymbol = 0;
     Dragging = false;
     DragRow = DragCell = 0;
@@ -88,53 +83,6 @@ void InitGlobals()
     LoadSkinPictures();
     SymbolPicture = SkinPictures[CurrentSymbol];
 }
-
-void HitTest(float X, float Y)
-{
-    const int iy = static_cast<int>(std::nearbyint(Y));
-    HitOffsetY = static_cast<qint16>(iy % 20);
-    CurrentRow = static_cast<qint16>(iy / 20 + 1);
-    const int p = CurrentRow % 2;
-    const int ix = static_cast<int>(std::nearbyint(X - 9.0f - 12.0f * p));
-    const int cell = FloorDiv(ix, 24);
-    CurrentCell = static_cast<qint16>(cell + 1);
-    HitOffsetX = static_cast<qint16>(ix - 24 * cell);
-
-    const int oy = HitOffsetY;
-    const int ox = HitOffsetX;
-    auto toRowAbove = [](bool leftNeighbour) {
-        --CurrentRow;
-        const int q = CurrentRow % 2;
-        CurrentCell = static_cast<qint16>(leftNeighbour ? CurrentCell - q : CurrentCell + 1 - q);
-    };
-    if (oy == 0) {
-        if (ox >= 11 && ox <= 13)
-            ValidLocation = false;
-        else
-            toRowAbove(ox < 11);
-    } else if (oy <= 6) {
-        const int e = 9 - oy - (oy >= 3 ? 1 : 0) - (oy >= 5 ? 1 : 0);
-        if (e < ox && ox < 24 - e) {
-            // The 2-pixel band along the slanted edges belongs to no cell.
-            if (!(e + 2 < ox && ox < 22 - e))
-                ValidLocation = false;
-        } else {
-            toRowAbove(ox <= e);
-        }
-    } else if (oy == 7) {
-        if (!(ox >= 2 && ox <= 22))
-            ValidLocation = false;
-    } else {
-        if (!(X > 9.0f + 12.0f * p && X < 777.0f + 12.0f * p && ox != 0))
-            ValidLocation = false;
-    }
-    if (CurrentRow < 1 || CurrentRow > GridRows || CurrentCell < 1 || CurrentCell > GridCells)
-        ValidLocation = false;
-}
-
-int CellX(int row, int cell) { return 9 + 12 * (row % 2) + 24 * (cell - 1); }
-
-int CellY(int row) { return 20 * (row - 1); }
 
 void LoadSkinPictures()
 {

@@ -240,8 +240,8 @@ void frmPlay::Redraw()
         if (code <= 0 || !SkinPictures[code])
             continue; // the empty grid already shows the floor
         const geometry::GridCell at = game::CellOfIndex(index);
-        GridCanvas::PaintCellOn(picture, *SkinPictures[code],
-            modQuobixEditorZN::CellX(at.row, at.cell), modQuobixEditorZN::CellY(at.row));
+        GridCanvas::PaintCellOn(picture, *SkinPictures[code], geometry::CellX(at.row, at.cell),
+            geometry::CellY(at.row));
     }
     update(0, 0, picture.width(), picture.height());
 }
@@ -321,7 +321,7 @@ void frmPlay::mousePressEvent(QMouseEvent* event)
     const qint16 row = CurrentRow, cell = CurrentCell, x = HitOffsetX, y = HitOffsetY;
     const bool valid = ValidLocation;
     ValidLocation = true;
-    modQuobixEditorZN::HitTest(static_cast<float>(p.x()), static_cast<float>(p.y()));
+    geometry::HitTest(static_cast<float>(p.x()), static_cast<float>(p.y()));
     const bool hit = ValidLocation;
     const int hitRow = CurrentRow, hitCell = CurrentCell;
     CurrentRow = row;

@@ -1,6 +1,6 @@
 #include "common/TestRegistry.h"
 
-#include "geometry/HexGeometry.h"
+#include "geometry/GridGeometry.h"
 #include "level/LevelState.h"
 
 #include <QTest>
@@ -9,7 +9,7 @@ using namespace quobix::geometry;
 
 Q_DECLARE_METATYPE(Direction)
 
-class TestHexGeometry : public QObject {
+class TestGridGeometry : public QObject {
     Q_OBJECT
 
 private slots:
@@ -68,5 +68,5 @@ private slots:
     }
 };
 
-QUOBIX_TEST(TestHexGeometry)
-#include "tst_HexGeometry.moc"
+QUOBIX_TEST(TestGridGeometry)
+#include "tst_GridGeometry.moc"
