@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "state/CoreState.h"
 
 #include "dialogs/frmDisplace.h"
 #include "displace/DisplaceState.h"
@@ -18,8 +19,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    InitLevelState();
-    InitDisplaceState();
+    InitCoreState();
     const QString symbols = QStringLiteral("#$.@*+");
     for (int line = 1; line <= GridRows; ++line) {
         QString text(LineWidth, QLatin1Char(' '));

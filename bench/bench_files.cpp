@@ -1,4 +1,5 @@
 #include "BenchSupport.h"
+#include "state/CoreState.h"
 
 #include "displace/DisplaceState.h"
 #include "files/modLoadOrSave.h"
@@ -46,9 +47,7 @@ void SetFullGrid()
 // times per megabyte should stay about the same (linear), with 1 MB at 20 ms or less.
 int main()
 {
-    InitLevelState();
-    InitLoadSaveState();
-    InitDisplaceState();
+    InitCoreState();
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;

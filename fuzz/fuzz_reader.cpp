@@ -5,6 +5,7 @@
 #include "files/modLoadOrSave.h"
 #include "level/LevelState.h"
 #include "messages/LoadSaveState.h"
+#include "state/CoreState.h"
 
 #include <QByteArray>
 #include <QString>
@@ -37,9 +38,7 @@ QString StartLine(int line)
 
 void ReadAs(const QByteArray& bytes, qint16 type)
 {
-    InitLevelState();
-    InitLoadSaveState();
-    InitDisplaceState();
+    InitCoreState();
     for (int line = 1; line <= GridRows; ++line)
         LevelLines[1][line] = StartLine(line);
     Author = QStringLiteral("author before");

@@ -6,6 +6,7 @@
 #include "level/LevelState.h"
 #include "level/modText.h"
 #include "messages/LoadSaveState.h"
+#include "state/CoreState.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -134,9 +135,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return path + QLatin1Char('/');
     }();
     Bytes in(data, size);
-    InitLevelState();
-    InitLoadSaveState();
-    InitDisplaceState();
+    InitCoreState();
 
     // A block of cells somewhere in the grid; blanks (floor or empty) are most common.
     const int height = 1 + in.next() % GridRows;

@@ -3,6 +3,7 @@
 #include "displace/DisplaceState.h"
 #include "level/LevelState.h"
 #include "messages/LoadSaveState.h"
+#include "state/CoreState.h"
 
 #include <QElapsedTimer>
 #include <csignal>
@@ -36,12 +37,7 @@ QStringList MessageRecorder::texts() const
     return result;
 }
 
-void ResetCoreState()
-{
-    InitLevelState();
-    InitLoadSaveState();
-    InitDisplaceState();
-}
+void ResetCoreState() { InitCoreState(); }
 
 void SetGrid(const QStringList& rows, int firstRow)
 {

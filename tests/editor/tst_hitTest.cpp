@@ -1,6 +1,7 @@
 #include "common/TestRegistry.h"
 #include "editor/EditorTestSupport.h"
 #include "geometry/GridGeometry.h"
+#include "state/CoreState.h"
 
 #include "editor/EditorState.h"
 #include "editor/modQuobixEditorZN.h"
@@ -40,7 +41,7 @@ std::pair<int, int> Hit(float x, float y)
 class TestHitTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { InitLevelState(); }
+    void init() { InitCoreState(); }
 
     // Every integer point of the grid band selects exactly the cell whose outline encloses it,
     // and a point on an outline or outside every cell is an invalid location.

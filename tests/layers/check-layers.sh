@@ -5,7 +5,7 @@ set -uo pipefail
 source_dir=$1
 cmake=$2
 build_dir=$3
-order=(platform messages level geometry displace files game)
+order=(platform geometry messages level displace files state game)
 rank() { local i; for i in "${!order[@]}"; do [ "${order[$i]}" = "$1" ] && { echo "$i"; return; }; done; echo 99; }
 
 status=0

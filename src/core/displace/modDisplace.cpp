@@ -78,21 +78,21 @@ namespace {
         const int above = FirstUsedLine - 1;
         const int below = GridRows - LastUsedLine;
         switch (index) {
-        case 1:
+        case DisplaceCommand::North:
             return { above, 2 };
-        case 2:
+        case DisplaceCommand::NorthEast:
             return { std::min(rightFree, above), 1 };
-        case 3:
+        case DisplaceCommand::East:
             return { rightFree / 2, 1 };
-        case 4:
+        case DisplaceCommand::SouthEast:
             return { std::min(rightFree, below), 1 };
-        case 5:
+        case DisplaceCommand::South:
             return { below, 2 };
-        case 6:
+        case DisplaceCommand::SouthWest:
             return { std::min<int>(LeftMargin, below), 1 };
-        case 7:
+        case DisplaceCommand::West:
             return { LeftMargin / 2, 1 };
-        default:
+        default: // north-west
             return { std::min<int>(LeftMargin, above), 1 };
         }
     }
@@ -355,18 +355,19 @@ DisplaceChoices ComputeDisplaceChoices()
     for (int k = 1; k <= 5; ++k) {
         RotateBy60Degrees();
         if (RotatedLevelFitsGrid())
-            choices.items[9] << QString::number(60 * k) + QChar(0x00B0);
+            choices.items[DisplaceCommand::Rotate] << QString::number(60 * k) + QChar(0x00B0);
     }
     return choices;
 }
 
 void PerformDisplacement(int Index, const QString& ListText)
 {
+    using namespace DisplaceCommand;
     switch (Index) {
-    case 0:
+    case Centre:
         CenterLevel();
         return;
-    case 9: {
+    case Rotate: {
         const int angle = LeadingNumber(ListText);
         if (angle < 0)
             return;
@@ -374,16 +375,16 @@ void PerformDisplacement(int Index, const QString& ListText)
         RotateLevel();
         return;
     }
-    case 10:
+    case MirrorTopToBottom:
         FlipLevelVertically();
         return;
-    case 11:
+    case MirrorLeftToRight:
         FlipLevelHorizontally();
         return;
     default:
         break;
     }
-    if (Index < 1 || Index > 8)
+    if (Index < North || Index > NorthWest)
         return;
     bool ok = false;
     const int amount = ListText.toInt(&ok);

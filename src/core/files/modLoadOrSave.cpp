@@ -87,7 +87,7 @@ namespace {
         PendingBlankLines = 0;
         ++ReadRowCount;
         QString& row = LevelLines[2][ReadRowCount];
-        row = LevelFileType == 2 ? XsbRowToQbx(ReadLine, ReadRowCount) : ReadLine;
+        row = LevelFileType == XsbFile ? XsbRowToQbx(ReadLine, ReadRowCount) : ReadLine;
         LevelStarted = true;
         ReadWidth = std::max(ReadWidth, static_cast<int>(row.size()));
     }
@@ -169,7 +169,7 @@ namespace {
         LastUsedLine = ReadRowCount;
         if (!NormaliseRows())
             return;
-        if (LevelFileType != 2) {
+        if (LevelFileType != XsbFile) {
             for (int k = 1; k <= ReadRowCount; ++k) {
                 if (!IsInterleaved(LevelLines[2][k], k, MarginLine)) {
                     modMessages::ShowQbxFormatError();
@@ -213,7 +213,7 @@ namespace {
         if (!TrimTrailingBlanks(TopComment).isEmpty())
             lines << WithCrLf(TopComment) << QString();
         const int n = LevelHeight;
-        if (LevelFileType == 2) {
+        if (LevelFileType == XsbFile) {
             // The conversion works in buffer 2; the extracted rows go back afterwards, so that a
             // save repeated after a failure (the dialog stays open) converts the level again,
             // not its XSB form.

@@ -1,4 +1,5 @@
 #include "game/SolveCommand.h"
+#include "state/CoreState.h"
 
 #include "displace/DisplaceState.h"
 #include "files/modLoadOrSave.h"
@@ -30,9 +31,7 @@ namespace {
 
 bool LoadLevelFile(const QString& file)
 {
-    InitLevelState();
-    InitLoadSaveState();
-    InitDisplaceState();
+    InitCoreState();
     for (int line = 1; line <= GridRows; ++line)
         LevelLines[1][line] = QString(LineWidth, QLatin1Char(' '));
     const QFileInfo info(file);

@@ -1,7 +1,5 @@
 #include "geometry/GridGeometry.h"
 
-#include "level/LevelState.h"
-
 #include <cmath>
 
 namespace quobix {

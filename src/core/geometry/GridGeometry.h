@@ -5,8 +5,13 @@
 #include <array>
 #include <optional>
 
-// Where the hit test leaves its result, named as the program names it.
 namespace quobix {
+
+// The grid: 26 rows of 32 hexagonal cells.
+constexpr int GridRows = 26;
+constexpr int GridCells = 32;
+
+// Where the hit test leaves its result, named as the program names it.
 
 // Mouse areas of the client area: the grid band 0 < y < GridBottom, the palette
 // 0 <= x <= PaletteRight and PaletteTop <= y <= PaletteBottom.

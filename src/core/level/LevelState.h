@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/GridGeometry.h"
 #include "platform/MessageSeam.h"
 
 #include <QString>
@@ -11,12 +12,22 @@ namespace quobix {
 
 constexpr int BufferCount = 4;
 constexpr int BufferLines = 52;
-constexpr int GridRows = 26;
-constexpr int GridCells = 32;
 
 // Indexed (buffer 1..4, line 1..52); index 0 of both stays unused.
 inline QString LevelLines[BufferCount + 1][BufferLines + 1];
 inline qint16 LineWidth = 0;
+
+// The symbol codes; a code also indexes SymbolNames, SymbolChars and the skins' pictures.
+namespace SymbolCode {
+    constexpr qint16 Floor = 0;
+    constexpr qint16 Wall = 1;
+    constexpr qint16 Object = 2;
+    constexpr qint16 Man = 3;
+    constexpr qint16 Target = 4;
+    constexpr qint16 ObjectOnTarget = 5;
+    constexpr qint16 ManOnTarget = 6;
+    constexpr qint16 None = 7; // a character that is no symbol
+}
 
 inline QString SymbolAlphabet;
 inline QString SymbolNames[7];

@@ -1,5 +1,6 @@
 #include "level/modText.h"
 
+#include "level/LevelEditing.h"
 #include "level/LevelState.h"
 #include "messages/modMessages.h"
 
@@ -15,7 +16,7 @@ void ClearLines(qint16 Buffer, qint16 FromLine, qint16 ToLine)
 void FindUsedLines()
 {
     const QString blanks(LineWidth, QLatin1Char(' '));
-    UserAnswer = 6;
+    UserAnswer = vbYes;
     FirstUsedLine = 0;
     for (qint16 line = 1; line <= GridRows; ++line) {
         if (LevelLines[1][line] != blanks) {
@@ -76,15 +77,15 @@ void CheckLevelBeforeSave()
     FindUsedLines();
     if (FirstUsedLine == 0) {
         modMessages::ShowEmptyGridError();
-        UserAnswer = 7;
+        UserAnswer = vbNo;
         return;
     }
-    if (ManCount == 1 && ObjectCount == TargetCount && TargetCount != 0) {
+    if (LevelEditing::IsValidLevel()) {
         ExtractLevel(true);
         return;
     }
     modMessages::AskSaveInvalidLevel();
-    if (UserAnswer == 6)
+    if (UserAnswer == vbYes)
         ExtractLevel(true);
 }
 

@@ -9,7 +9,7 @@ void InitLoadSaveState()
     CurrentDrive.clear();
     CurrentFolder.clear();
     FileName.clear();
-    LevelFileType = 1;
+    LevelFileType = QbxFile;
 }
 
 } // namespace quobix

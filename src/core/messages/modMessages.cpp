@@ -1,5 +1,6 @@
 #include "messages/modMessages.h"
 
+#include "geometry/GridGeometry.h"
 #include "messages/LoadSaveState.h"
 #include "platform/MessageSeam.h"
 #include "platform/RunTimeError.h"
@@ -66,7 +67,7 @@ void ShowNoLevelFound()
 void ShowTooManyCellsPerLine()
 {
     Error(QStringLiteral("The level doesn't fit within the grid (number of cells per line >")
-            + Num(32) + QStringLiteral(")."),
+            + Num(GridCells) + QStringLiteral(")."),
         LevelLoadError);
 }
 
@@ -83,7 +84,7 @@ void ShowInvalidSaveFileName()
 
 void ShowTooManyLines()
 {
-    Error(QStringLiteral("The level doesn't fit within the grid (number of lines >") + Num(26)
+    Error(QStringLiteral("The level doesn't fit within the grid (number of lines >") + Num(GridRows)
             + QStringLiteral(")."),
         LevelLoadError);
 }

@@ -1,5 +1,6 @@
 #include "dialogs/frmDisplace.h"
 
+#include "windows/BuiltInPictures.h"
 #include "windows/DialogSupport.h"
 
 #include "displace/DisplaceState.h"
@@ -9,12 +10,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
-
-static void RegisterDisplacePictures()
-{
-    // The pictures live in a static library; the linker would drop their registration.
-    Q_INIT_RESOURCE(displace);
-}
 
 namespace quobix {
 
@@ -60,8 +55,7 @@ frmDisplace::frmDisplace(QWidget* parent)
     , cmdDisplace(12, nullptr)
     , cmbDisplace(10, nullptr)
 {
-    static const bool registered = (RegisterDisplacePictures(), true);
-    Q_UNUSED(registered);
+    BuiltInPictures::Init();
     BuildControls();
     Form_Load();
 }
@@ -76,7 +70,7 @@ void frmDisplace::BuildControls()
     listFont.setBold(true);
 
     // Created in tab order: the buttons, then the lists.
-    for (qint16 index = 0; index < 12; ++index) {
+    for (qint16 index = 0; index < DisplaceCommand::Count; ++index) {
         const Placement& p = Placements[index];
         auto* button = new QPushButton(this);
         button->setGeometry(Twips(p.buttonLeft, p.buttonTop, ButtonSide, ButtonSide));
@@ -88,19 +82,20 @@ void frmDisplace::BuildControls()
         connect(button, &QPushButton::clicked, this, [this, index] { cmdDisplace_Click(index); });
         cmdDisplace[index] = button;
     }
-    for (int index = 1; index <= 9; ++index) {
+    for (int index = DisplaceCommand::North; index <= DisplaceCommand::Rotate; ++index) {
         const Placement& p = Placements[index];
         auto* list = new QComboBox(this);
-        const int width = index == 9 ? AngleListWidth : DirectionListWidth;
+        const int width = index == DisplaceCommand::Rotate ? AngleListWidth : DirectionListWidth;
         list->setGeometry(Twips(p.listLeft, p.listTop, width, ListHeight));
         list->setFont(listFont);
         list->installEventFilter(this);
         cmbDisplace[index] = list;
     }
-    for (int index = 1; index < 12; ++index)
+    for (int index = 1; index < DisplaceCommand::Count; ++index)
         setTabOrder(cmdDisplace[index - 1], cmdDisplace[index]);
-    setTabOrder(cmdDisplace[11], cmbDisplace[1]);
-    for (int index = 2; index <= 9; ++index)
+    setTabOrder(
+        cmdDisplace[DisplaceCommand::MirrorLeftToRight], cmbDisplace[DisplaceCommand::North]);
+    for (int index = DisplaceCommand::North + 1; index <= DisplaceCommand::Rotate; ++index)
         setTabOrder(cmbDisplace[index - 1], cmbDisplace[index]);
 }
 
@@ -111,7 +106,7 @@ void frmDisplace::FillDisplaceChoices()
     const modDisplace::DisplaceChoices choices = modDisplace::ComputeDisplaceChoices();
     if (!DisplacePossible)
         return;
-    for (int index = 1; index <= 9; ++index) {
+    for (int index = DisplaceCommand::North; index <= DisplaceCommand::Rotate; ++index) {
         QComboBox* list = cmbDisplace[index];
         list->clear();
         list->addItems(choices.items[index]);
@@ -120,13 +115,16 @@ void frmDisplace::FillDisplaceChoices()
         list->setEnabled(offered);
         cmdDisplace[index]->setEnabled(offered);
     }
-    for (const int index : { 0, 10, 11 })
+    for (const int index : { DisplaceCommand::Centre, DisplaceCommand::MirrorTopToBottom,
+             DisplaceCommand::MirrorLeftToRight })
         cmdDisplace[index]->setEnabled(true);
 }
 
 void frmDisplace::cmdDisplace_Click(qint16 Index)
 {
-    const QString text = Index >= 1 && Index <= 9 ? cmbDisplace[Index]->currentText() : QString();
+    const QString text = Index >= DisplaceCommand::North && Index <= DisplaceCommand::Rotate
+        ? cmbDisplace[Index]->currentText()
+        : QString();
     modDisplace::PerformDisplacement(Index, text);
     unloadingByProgram = true;
     accept();
@@ -148,7 +146,7 @@ bool frmDisplace::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            for (qint16 index = 0; index < 12; ++index) {
+            for (qint16 index = 0; index < DisplaceCommand::Count; ++index) {
                 if (watched != cmdDisplace[index] && watched != cmbDisplace.value(index))
                     continue;
                 if (cmdDisplace[index]->isEnabled())

@@ -127,7 +127,7 @@ void frmLoadOrSave::CommentsFromFields()
 
 void frmLoadOrSave::Form_Load()
 {
-    const bool saving = LoadOrSaveMode == 2;
+    const bool saving = LoadOrSaveMode == SaveMode;
     if (!saving)
         FileName.clear();
     txtLevel->setEnabled(saving); // when loading, the name comes from the file list
@@ -169,7 +169,7 @@ void frmLoadOrSave::showEvent(QShowEvent* event)
 
 void frmLoadOrSave::Form_Activate()
 {
-    if (LoadOrSaveMode == 2)
+    if (LoadOrSaveMode == SaveMode)
         txtLevel->setFocus();
 }
 
@@ -199,9 +199,9 @@ bool frmLoadOrSave::eventFilter(QObject* watched, QEvent* event)
 void frmLoadOrSave::Form_Unload()
 {
     // Edits of the texts stay in force, also when the user cancels.
-    if (LoadOrSaveMode == 2)
+    if (LoadOrSaveMode == SaveMode)
         CommentsFromFields();
-    LevelFileType = 1;
+    LevelFileType = QbxFile;
 }
 
 void frmLoadOrSave::DrvLevel_Change()
@@ -296,7 +296,7 @@ void frmLoadOrSave::LevelFile_Click()
 
 void frmLoadOrSave::LevelFile_DblClick()
 {
-    if (LoadOrSaveMode == 2)
+    if (LoadOrSaveMode == SaveMode)
         cmdSaveLevel_Click();
     else
         cmdLoadLevel_Click();
@@ -314,7 +314,7 @@ void frmLoadOrSave::cmbLevelType_Click()
     const bool usable = FileName.size() > 3;
     if (usable && FileName.right(4) == other)
         FileName = FileName.left(FileName.size() - 4) + selected;
-    if (LoadOrSaveMode == 2) {
+    if (LoadOrSaveMode == SaveMode) {
         if (usable)
             txtLevel->setText(FileName);
         return;
@@ -343,7 +343,7 @@ void frmLoadOrSave::cmdLoadLevel_Click()
     FillField(txtAuthor, Author);
     FillField(txtBottomComment, BottomComment);
     // The level's own file is a QBX file: Save writes it next to the XSB file it came from.
-    if (LevelFileType == 2)
+    if (LevelFileType == XsbFile)
         FileName = FileName.left(FileName.size() - 3) + QStringLiteral("qbx");
     LevelFolder = CurrentFolder;
     LevelFileName = FileName;
@@ -361,13 +361,13 @@ void frmLoadOrSave::cmdSaveLevel_Click()
     } else {
         if (FileName.size() <= 3 || FileName.right(4) != filePattern.right(4))
             FileName += filePattern.right(4);
-        UserAnswer = 6;
+        UserAnswer = vbYes;
         // Ask whenever the file exists, also when it differs from a listed name only by case.
         const bool listed
             = !LevelFile->findItems(FileName, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty();
         if (listed || QFileInfo::exists(CurrentFolder + FileName))
             modMessages::AskOverwriteLevel();
-        if (UserAnswer == 6)
+        if (UserAnswer == vbYes)
             frmLoadOrSaveInfo::Run(this);
     }
     RefreshFileList();

@@ -31,7 +31,7 @@ void frmLoadOrSaveInfo::Run(QWidget* parent)
 
 void frmLoadOrSaveInfo::Form_Load()
 {
-    const bool loading = LoadOrSaveMode == 1;
+    const bool loading = LoadOrSaveMode == LoadMode;
     setWindowTitle(loading ? QStringLiteral("Loading...") : QStringLiteral("Saving..."));
     Label1->setText((loading ? QStringLiteral("Loading level ") : QStringLiteral("Saving level "))
         + CurrentFolder + FileName);
@@ -50,7 +50,7 @@ void frmLoadOrSaveInfo::showEvent(QShowEvent* event)
 void frmLoadOrSaveInfo::Form_Activate()
 {
     QApplication::processEvents(); // paint the window before the work blocks the interface
-    if (LoadOrSaveMode == 1)
+    if (LoadOrSaveMode == LoadMode)
         modLoadOrSave::ReadLevelFile();
     else
         modLoadOrSave::WriteLevelFile();

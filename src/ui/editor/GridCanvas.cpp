@@ -14,13 +14,13 @@ namespace {
     {
         switch (button) {
         case Qt::LeftButton:
-            return 1;
+            return frmQuobixEditorZN::LeftButton;
         case Qt::RightButton:
-            return 2;
+            return frmQuobixEditorZN::RightButton;
         case Qt::MiddleButton:
-            return 4;
+            return frmQuobixEditorZN::MiddleButton;
         default:
-            return 8;
+            return 8; // none the editor answers
         }
     }
 

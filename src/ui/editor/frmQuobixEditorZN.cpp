@@ -1,7 +1,11 @@
+// The main window: its menus, status line and commands. The grid (drawing, counts shown, mouse
+// editing) is in frmQuobixEditorZN_Grid.cpp.
 #include "editor/frmQuobixEditorZN.h"
 
+#include "dialogs/frmDisplace.h"
 #include "dialogs/frmLoadOrSave.h"
 #include "dialogs/frmLoadOrSaveInfo.h"
+#include "displace/DisplaceState.h"
 #include "editor/EditorState.h"
 #include "editor/GridCanvas.h"
 #include "editor/modQuobixEditorZN.h"
@@ -15,6 +19,11 @@
 #include "skins/SkinKRV.h"
 #include "skins/SkinState.h"
 #include "skins/SkinTLM.h"
+#include "windows/frmAboutQuobixEdit.h"
+#include "windows/frmHelpPage.h"
+#include "windows/frmLevelInfo.h"
+#include "windows/frmPlay.h"
+#include "windows/frmQBX.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -97,8 +106,15 @@ void frmQuobixEditorZN::BuildMenus()
     mnuSaveAs->setShortcut(standardKey(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuExit->setShortcut(standardKey(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
-    for (QAction* checkable : { mnuPick, mnuSequential, mnuKRV, mnuTLM, mnuBNZ })
-        checkable->setCheckable(true);
+    // One item of each group is checked; the group unchecks the others.
+    for (const auto& group :
+        { QList<QAction*> { mnuPick, mnuSequential }, { mnuKRV, mnuTLM, mnuBNZ } }) {
+        auto* exclusive = new QActionGroup(this);
+        for (QAction* item : group) {
+            item->setCheckable(true);
+            exclusive->addAction(item);
+        }
+    }
     mnuPick->setChecked(true);
     mnuKRV->setChecked(true);
 }
@@ -185,7 +201,7 @@ void frmQuobixEditorZN::mnuSave_Click()
         return;
     }
     modText::CheckLevelBeforeSave();
-    if (UserAnswer != 6)
+    if (UserAnswer != vbYes)
         return;
     CurrentFolder = LevelFolder;
     FileName = LevelFileName;
@@ -193,22 +209,22 @@ void frmQuobixEditorZN::mnuSave_Click()
     LoadOrSaveOK = !QFileInfo::exists(CurrentFolder + FileName);
     if (!LoadOrSaveOK)
         modMessages::AskOverwriteLevel();
-    if (UserAnswer != 6)
+    if (UserAnswer != vbYes)
         return;
-    LoadOrSaveMode = 2;
+    LoadOrSaveMode = SaveMode;
     // The file's content must match the notation its extension names.
     LevelFileType = modLoadOrSave::FileTypeOfName(FileName);
     frmLoadOrSaveInfo::Run(this);
-    LevelFileType = 1;
+    LevelFileType = QbxFile;
     Form_Activate();
 }
 
 void frmQuobixEditorZN::mnuSaveAs_Click()
 {
     modText::CheckLevelBeforeSave();
-    if (UserAnswer != 6)
+    if (UserAnswer != vbYes)
         return;
-    LoadOrSaveMode = 2;
+    LoadOrSaveMode = SaveMode;
     frmLoadOrSave dialog(this);
     dialog.exec();
     Form_Activate();
@@ -216,7 +232,7 @@ void frmQuobixEditorZN::mnuSaveAs_Click()
 
 void frmQuobixEditorZN::mnuLoad_Click()
 {
-    LoadOrSaveMode = 1;
+    LoadOrSaveMode = LoadMode;
     {
         frmLoadOrSave dialog(this);
         dialog.exec();
@@ -234,28 +250,15 @@ void frmQuobixEditorZN::mnuExit_Click() { close(); }
 
 void frmQuobixEditorZN::mnuClear_Click() { ShowEmptyGrid(); }
 
-void frmQuobixEditorZN::mnuPick_Click()
-{
-    mnuPick->setChecked(true);
-    mnuSequential->setChecked(false);
-}
+void frmQuobixEditorZN::mnuPick_Click() { mnuPick->setChecked(true); }
 
-void frmQuobixEditorZN::mnuSequential_Click()
-{
-    mnuSequential->setChecked(true);
-    mnuPick->setChecked(false);
-}
+void frmQuobixEditorZN::mnuSequential_Click() { mnuSequential->setChecked(true); }
 
 void frmQuobixEditorZN::SelectSkin(QAction* item, SkinWindow* (*instance)())
 {
-    // Qt toggles a checkable item before the handler runs; the item that was checked before
-    // the click is the one to compare with.
-    if (CurrentSkin == instance()) {
-        item->setChecked(true);
+    item->setChecked(true);
+    if (CurrentSkin == instance())
         return;
-    }
-    for (QAction* other : { mnuKRV, mnuTLM, mnuBNZ })
-        other->setChecked(other == item);
     CurrentSkin = instance();
     ChangeGraphics();
 }
@@ -273,6 +276,63 @@ void frmQuobixEditorZN::mnuTLM_Click()
 void frmQuobixEditorZN::mnuBNZ_Click()
 {
     SelectSkin(mnuBNZ, [] { return static_cast<SkinWindow*>(SkinBNZInstance(true)); });
+}
+
+// --- Commands that open the other windows --------------------------------------------
+
+void frmQuobixEditorZN::mnuDisplace_Click()
+{
+    modText::PrepareLevelForDisplace();
+    if (FirstUsedLine == 0) {
+        ShowMessageBox(QStringLiteral("There's nothing to displace."),
+            QStringLiteral("Level rotation"), MsgButtons::OK, MsgIcon::Critical);
+        return;
+    }
+    DisplaceAgain = true;
+    DisplaceTop = DisplaceStartTop;
+    DisplaceLeft = DisplaceStartLeft;
+    while (DisplaceAgain) {
+        // A fresh window for every showing: it is placed by its load, like a window that was
+        // unloaded and loaded again.
+        frmDisplace dialog(this);
+        dialog.FillDisplaceChoices();
+        if (!DisplacePossible) {
+            modMessages::ShowNoDisplacementPossible();
+            break;
+        }
+        // A showing that ends without an unload (the program quitting) must not start another.
+        DisplaceAgain = false;
+        dialog.exec();
+        ShowLevelInGrid();
+    }
+    Form_Activate();
+}
+
+// Each window is created afresh, so that it loads from the level as it is now.
+
+void frmQuobixEditorZN::mnuQBX_Click()
+{
+    frmQBX window(this);
+    window.exec();
+}
+
+void frmQuobixEditorZN::mnuInfo_Click()
+{
+    frmLevelInfo window(this);
+    window.exec();
+}
+
+// Both play on a copy: the level being edited never changes.
+void frmQuobixEditorZN::mnuPlay_Click() { frmPlay::PlayLevel(this); }
+
+void frmQuobixEditorZN::mnuSolve_Click() { frmPlay::SolveLevel(this); }
+
+void frmQuobixEditorZN::mnuHelp_Click() { frmHelpPage::ShowHelp(this); }
+
+void frmQuobixEditorZN::mnuAbout_Click()
+{
+    frmAboutQuobixEdit window(this);
+    window.exec();
 }
 
 } // namespace quobix

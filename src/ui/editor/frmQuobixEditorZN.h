@@ -51,7 +51,10 @@ public:
 
     GridCanvas* Canvas() const { return canvas; }
 
-    // Mouse events of the client area: Button 1 left, 2 right, 4 middle; Shift is unused.
+    // Mouse events of the client area, with the button's code; Shift is unused.
+    static constexpr qint16 LeftButton = 1;
+    static constexpr qint16 RightButton = 2;
+    static constexpr qint16 MiddleButton = 4;
     void Form_MouseDown(qint16 Button, qint16 Shift, float X, float Y);
     void Form_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     void Form_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
@@ -87,13 +90,13 @@ public slots:
     void mnuClear_Click();
     void mnuPick_Click();
     void mnuSequential_Click();
-    void mnuDisplace_Click(); // frmQuobixEditorZN_Displace.cpp
-    void mnuQBX_Click(); // frmQuobixEditorZN_Windows.cpp
-    void mnuInfo_Click(); // frmQuobixEditorZN_Windows.cpp
-    void mnuPlay_Click(); // frmQuobixEditorZN_Windows.cpp
-    void mnuSolve_Click(); // frmQuobixEditorZN_Windows.cpp
-    void mnuHelp_Click(); // frmQuobixEditorZN_Windows.cpp
-    void mnuAbout_Click(); // frmQuobixEditorZN_Windows.cpp
+    void mnuDisplace_Click();
+    void mnuQBX_Click();
+    void mnuInfo_Click();
+    void mnuPlay_Click();
+    void mnuSolve_Click();
+    void mnuHelp_Click();
+    void mnuAbout_Click();
     void mnuKRV_Click();
     void mnuTLM_Click();
     void mnuBNZ_Click();

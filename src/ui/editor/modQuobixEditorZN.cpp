@@ -1,5 +1,8 @@
 #include "editor/modQuobixEditorZN.h"
 
+#include "state/CoreState.h"
+#include "windows/BuiltInPictures.h"
+
 #include "displace/DisplaceState.h"
 #include "editor/EditorState.h"
 #include "editor/frmQuobixEditorZN.h"
@@ -15,12 +18,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <cmath>
-
-static void InitPictureResources()
-{
-    // The pictures live in a static library; the linker would drop their registration.
-    Q_INIT_RESOURCE(skins);
-}
 
 namespace quobix::modQuobixEditorZN {
 
@@ -64,17 +61,14 @@ int Main()
 
 void InitGlobals()
 {
-    InitPictureResources();
-    InitLevelState();
-    InitLoadSaveState();
-    InitDisplaceState();
+    BuiltInPictures::Init();
+    InitCoreState();
 
     const QString start = FileSystem::StartFolder();
     CurrentDrive = FileSystem::DriveOf(start);
     CurrentFolder = start;
     FileSystem::SetCurrentFolder(CurrentFolder);
-    LevelFileType = 1;
-    InitGeometryState();
+    LevelFileType = QbxFile;
     ReplacedSymbol = 0;
     Dragging = false;
     DragRow = DragCell = 0;

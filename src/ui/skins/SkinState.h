@@ -9,9 +9,11 @@ class SkinKRV;
 class SkinTLM;
 class SkinBNZ;
 
-// The skin in use and its pictures: 0..6 by symbol code, 7 the empty grid.
+// The skin in use.
 inline SkinWindow* CurrentSkin = nullptr;
-inline const QImage* SkinPictures[8] = {};
+// The seven symbols' pictures by code, then the picture of the empty grid.
+constexpr int EmptyGridPicture = 7;
+inline const QImage* SkinPictures[EmptyGridPicture + 1] = {};
 // The picture that ShowSymbol paints next.
 inline const QImage* SymbolPicture = nullptr;
 

@@ -3,7 +3,7 @@
 #include "windows/DialogSupport.h"
 
 #include "level/LevelState.h"
-#include "windows/WindowPictures.h"
+#include "windows/BuiltInPictures.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -36,7 +36,7 @@ frmAboutQuobixEdit::frmAboutQuobixEdit(QWidget* parent)
     // The picture first, so that the indented lines of the third label lie above it.
     Image1 = new QLabel(this);
     Image1->setGeometry(14, 181, 51, 42);
-    Image1->setPixmap(WindowPictures::Picture(QStringLiteral("icon"))
+    Image1->setPixmap(BuiltInPictures::Picture(QStringLiteral("icon"))
                           .scaled(Image1->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
 
     lbl1about = new QLabel(this);

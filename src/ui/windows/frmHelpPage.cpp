@@ -2,7 +2,7 @@
 
 #include "windows/DialogSupport.h"
 
-#include "windows/WindowPictures.h"
+#include "windows/BuiltInPictures.h"
 #include "windows/frmHelp1.h"
 #include "windows/frmHelp2.h"
 #include "windows/frmHelp3.h"
@@ -58,7 +58,7 @@ frmHelpPage::frmHelpPage(qint16 page, QWidget* parent)
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::white);
     setPalette(colours);
-    picture = WindowPictures::Picture(QStringLiteral("help") + QString::number(page));
+    picture = BuiltInPictures::Picture(QStringLiteral("help") + QString::number(page));
 }
 
 QPushButton* frmHelpPage::AddButton(const char* caption, int left, void (frmHelpPage::*handler)())

@@ -231,9 +231,9 @@ void frmPlay::AfterMoves(bool wasSolved)
 void frmPlay::Redraw()
 {
     picture.fill(palette().color(QPalette::Button));
-    if (SkinPictures[7]) {
+    if (SkinPictures[EmptyGridPicture]) {
         QPainter painter(&picture);
-        painter.drawImage(4, 0, *SkinPictures[7]);
+        painter.drawImage(geometry::GridPictureLeft, 0, *SkinPictures[EmptyGridPicture]);
     }
     for (int index = 0; index < game::GridCellTotal; ++index) {
         const qint16 code = SymbolCodeOf(position.SymbolAt(index));

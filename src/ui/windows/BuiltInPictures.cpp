@@ -1,16 +1,18 @@
-#include "windows/WindowPictures.h"
+#include "windows/BuiltInPictures.h"
 
-static void RegisterWindowResources()
+static void RegisterBuiltInPictures()
 {
     // The pictures live in a static library; the linker would drop their registration.
+    Q_INIT_RESOURCE(skins);
+    Q_INIT_RESOURCE(displace);
     Q_INIT_RESOURCE(windows);
 }
 
-namespace quobix::WindowPictures {
+namespace quobix::BuiltInPictures {
 
 void Init()
 {
-    static const bool registered = (RegisterWindowResources(), true);
+    static const bool registered = (RegisterBuiltInPictures(), true);
     Q_UNUSED(registered);
 }
 
@@ -20,4 +22,4 @@ QPixmap Picture(const QString& name)
     return QPixmap(QStringLiteral(":/windows/") + name + QStringLiteral(".png"));
 }
 
-} // namespace quobix::WindowPictures
+} // namespace quobix::BuiltInPictures

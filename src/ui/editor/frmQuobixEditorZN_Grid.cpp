@@ -1,8 +1,11 @@
-// The main window's grid: drawing, status counters and mouse editing.
+// The main window's grid: drawing, the counts shown and mouse editing. The level logic they
+// call is the core's (LevelEditing, geometry).
+#include "editor/frmQuobixEditorZN.h"
+
 #include "editor/EditorState.h"
 #include "editor/GridCanvas.h"
-#include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
+#include "level/LevelEditing.h"
 #include "level/LevelState.h"
 #include "level/modText.h"
 #include "messages/modMessages.h"
@@ -39,54 +42,11 @@ namespace {
 
 // --- Status counters ---------------------------------------------------------------------
 
-void frmQuobixEditorZN::TakeSymbolFromStatus()
-{
-    switch (ReplacedSymbol) {
-    case 2:
-        --ObjectCount;
-        break;
-    case 3:
-        --ManCount;
-        break;
-    case 4:
-        --TargetCount;
-        break;
-    case 5:
-        --ObjectCount;
-        --TargetCount;
-        break;
-    case 6:
-        --ManCount;
-        --TargetCount;
-        break;
-    default:
-        break;
-    }
-}
+void frmQuobixEditorZN::TakeSymbolFromStatus() { LevelEditing::TakeSymbol(ReplacedSymbol); }
 
 void frmQuobixEditorZN::AddSymbolToStatus()
 {
-    switch (CurrentSymbol) {
-    case 2:
-        ++ObjectCount;
-        break;
-    case 3:
-        ++ManCount;
-        break;
-    case 4:
-        ++TargetCount;
-        break;
-    case 5:
-        ++ObjectCount;
-        ++TargetCount;
-        break;
-    case 6:
-        ++ManCount;
-        ++TargetCount;
-        break;
-    default:
-        break;
-    }
+    LevelEditing::AddSymbol(CurrentSymbol);
     ShowStatus();
 }
 
@@ -117,14 +77,15 @@ void frmQuobixEditorZN::ShowEmptyGrid()
 {
     modText::ClearLines(1, 1, GridRows);
     ObjectCount = TargetCount = ManCount = 0;
-    canvas->PaintPicture(*SkinPictures[7], geometry::GridPictureLeft, 0);
+    canvas->PaintPicture(*SkinPictures[EmptyGridPicture], geometry::GridPictureLeft, 0);
     ShowStatus();
 }
 
 void frmQuobixEditorZN::ShowSymbolsToSelect()
 {
-    for (int x = 0; x <= 168; x += 28) {
-        SymbolPicture = SkinPictures[x / 28];
+    for (int slot = SymbolCode::Floor; slot <= SymbolCode::ManOnTarget; ++slot) {
+        const int x = slot * geometry::PaletteSlotStep;
+        SymbolPicture = SkinPictures[slot];
         ShowSymbol(static_cast<float>(x), static_cast<float>(PaletteTop));
     }
 }
@@ -132,7 +93,7 @@ void frmQuobixEditorZN::ShowSymbolsToSelect()
 void frmQuobixEditorZN::ShowLevelInGrid()
 {
     const qint16 remembered = CurrentSymbol;
-    canvas->PaintPicture(*SkinPictures[7], geometry::GridPictureLeft, 0);
+    canvas->PaintPicture(*SkinPictures[EmptyGridPicture], geometry::GridPictureLeft, 0);
     ObjectCount = TargetCount = ManCount = 0;
     redrawingWholeGrid = true;
     canvas->SetDeferUpdates(true);
@@ -140,7 +101,7 @@ void frmQuobixEditorZN::ShowLevelInGrid()
         CurrentSymbol = code;
         SetSymbolToShow();
         ShowSymbol(x, y);
-        if (code != 1)
+        if (code != SymbolCode::Wall)
             AddSymbolToStatus();
     });
     redrawingWholeGrid = false;
@@ -154,7 +115,7 @@ void frmQuobixEditorZN::ShowLevelInGrid()
 void frmQuobixEditorZN::FromTextToGrid()
 {
     ShowLevelInGrid();
-    if (!(ManCount == 1 && ObjectCount == TargetCount && TargetCount != 0))
+    if (!LevelEditing::IsValidLevel())
         modMessages::ShowLoadedLevelInvalid();
 }
 
@@ -171,7 +132,7 @@ void frmQuobixEditorZN::ChangeGraphics()
 {
     modQuobixEditorZN::LoadSkinPictures();
     ShowSymbolsToSelect();
-    canvas->PaintPicture(*SkinPictures[7], geometry::GridPictureLeft, 0);
+    canvas->PaintPicture(*SkinPictures[EmptyGridPicture], geometry::GridPictureLeft, 0);
     const qint16 remembered = CurrentSymbol;
     canvas->SetDeferUpdates(true);
     ForEachSymbolCell([this](qint16 code, float x, float y) {
@@ -203,7 +164,7 @@ void frmQuobixEditorZN::PlaceSymbolInCell()
 
 void frmQuobixEditorZN::Form_MouseDown(qint16 Button, qint16, float X, float Y)
 {
-    if (Button >= 4 || Dragging)
+    if (Button >= MiddleButton || Dragging)
         return;
     ValidLocation = true;
     txtXandY->setText(QStringLiteral("X =") + Num(X) + QStringLiteral(", Y =") + Num(Y));
@@ -219,7 +180,8 @@ void frmQuobixEditorZN::Form_MouseDown(qint16 Button, qint16, float X, float Y)
             else
                 RemoveMenIfAlreadyExists();
             PlaceSymbolInCell();
-            if (Button % 2 == 1 && CurrentSymbol != 3 && CurrentSymbol != 6) {
+            if (Button == LeftButton && CurrentSymbol != SymbolCode::Man
+                && CurrentSymbol != SymbolCode::ManOnTarget) {
                 Dragging = true;
                 DragRow = CurrentRow;
                 DragCell = CurrentCell;
@@ -262,7 +224,7 @@ void frmQuobixEditorZN::Form_MouseMove(qint16, qint16, float X, float Y)
 
 void frmQuobixEditorZN::Form_MouseUp(qint16 Button, qint16, float, float)
 {
-    if (Button % 2 == 1)
+    if (Button == LeftButton)
         Dragging = false;
 }
 
@@ -281,11 +243,12 @@ void frmQuobixEditorZN::PickSymbolSelection(float Xs, float Ys)
 void frmQuobixEditorZN::SequentialSymbolSelection(qint16 ButtonNr)
 {
     // A character that is no symbol steps as Floor would.
-    qint16 s = ReplacedSymbol >= 0 && ReplacedSymbol <= 6 ? ReplacedSymbol : 0;
-    if (ButtonNr == 1)
-        s = s == 6 ? 0 : s + 1;
+    using namespace SymbolCode;
+    qint16 s = ReplacedSymbol >= Floor && ReplacedSymbol <= ManOnTarget ? ReplacedSymbol : Floor;
+    if (ButtonNr == LeftButton)
+        s = s == ManOnTarget ? Floor : s + 1;
     else
-        s = s == 0 ? 6 : s - 1;
+        s = s == Floor ? ManOnTarget : s - 1;
     CurrentSymbol = s;
     SymbolPicture = SkinPictures[s];
     txtSelected->setText(SymbolNames[s] + QStringLiteral(" selected"));
@@ -293,35 +256,14 @@ void frmQuobixEditorZN::SequentialSymbolSelection(qint16 ButtonNr)
 
 void frmQuobixEditorZN::RemoveMenIfAlreadyExists()
 {
-    if (CurrentSymbol != 3 && CurrentSymbol != 6)
-        return;
-    if (ManCount < 1)
-        return;
-    for (int line = 1; line <= GridRows && ManCount > 0; ++line) {
-        for (;;) {
-            QString& text = LevelLines[1][line];
-            int p = text.indexOf(QLatin1Char('@')) + 1;
-            qint16 left;
-            if (p > 0) {
-                left = 0;
-            } else {
-                p = text.indexOf(QLatin1Char('+')) + 1;
-                if (p == 0)
-                    break;
-                left = 4;
-            }
-            text[p - 1] = SymbolChars[left].at(0);
-            SymbolPicture = SkinPictures[left];
-            const int cell = (p + 1 - line % 2) / 2;
-            ShowSymbol(static_cast<float>(CellX(line, cell)), static_cast<float>(CellY(line)));
-            --ManCount;
-            if (ManCount == 0)
-                break;
-        }
+    const auto changed = LevelEditing::RemoveMenBeforePlacing(CurrentSymbol, ReplacedSymbol);
+    for (const LevelEditing::ChangedCell& cell : changed) {
+        SymbolPicture = SkinPictures[cell.symbol];
+        ShowSymbol(static_cast<float>(CellX(cell.at.row, cell.at.cell)),
+            static_cast<float>(CellY(cell.at.row)));
     }
-    SymbolPicture = SkinPictures[CurrentSymbol];
-    if (ReplacedSymbol == 3 || ReplacedSymbol == 6)
-        ++ManCount;
+    if (!changed.isEmpty())
+        SymbolPicture = SkinPictures[CurrentSymbol];
 }
 
 } // namespace quobix

@@ -1,0 +1,18 @@
+#include "state/CoreState.h"
+
+#include "displace/DisplaceState.h"
+#include "geometry/GridGeometry.h"
+#include "level/LevelState.h"
+#include "messages/LoadSaveState.h"
+
+namespace quobix {
+
+void InitCoreState()
+{
+    InitLevelState();
+    InitLoadSaveState();
+    InitDisplaceState();
+    InitGeometryState();
+}
+
+} // namespace quobix
