@@ -23,8 +23,15 @@ struct CommandLine {
 
     CommandLine()
     {
+        parser.setApplicationDescription(
+            QStringLiteral("Draws, plays and solves levels of Quobix, a box-pushing puzzle on a "
+                           "hexagonal grid."));
+        parser.addHelpOption();
+        parser.addVersionOption();
         parser.addOptions({ solve, timeLimit, memoryLimit });
-        parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A level file."));
+        parser.addPositionalArgument(QStringLiteral("FILE"),
+            QStringLiteral("A level file (*.qbx, *.xsb) to open; with --solve, any number."),
+            QStringLiteral("[FILE...]"));
     }
 };
 
@@ -45,25 +52,43 @@ int SolveFiles(const CommandLine& line)
     return quobix::game::RunSolveCommand(line.parser.positionalArguments(), limits, out);
 }
 
-bool HasArgument(int argc, char** argv, const char* name)
+// Whether the command line is answered without a window: solving, help, the version, or an
+// error in the options. Such a run needs no display.
+bool NeedsNoWindow(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], name) == 0)
-            return true;
+        for (const char* name : { "--solve", "--help", "-h", "--help-all", "--version", "-v" })
+            if (std::strcmp(argv[i], name) == 0)
+                return true;
     return false;
+}
+
+void SetUpApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("quobix-editor"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUOBIX_VERSION));
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (HasArgument(argc, argv, "--solve")) {
+    if (NeedsNoWindow(argc, argv)) {
         QCoreApplication app(argc, argv);
+        SetUpApplication();
         CommandLine line;
-        line.parser.process(app);
+        line.parser.process(app); // answers --help and --version itself
         return SolveFiles(line);
     }
     QApplication app(argc, argv);
+    SetUpApplication();
+    CommandLine line;
+    line.parser.process(app);
+    const QStringList files = line.parser.positionalArguments();
+    if (files.size() > 1) {
+        QTextStream(stderr) << "quobix-editor: one level file at a time (see --help)." << Qt::endl;
+        return 2;
+    }
     QApplication::setApplicationName(QStringLiteral("Quobix level editor"));
-    return quobix::modQuobixEditorZN::Main();
+    return quobix::modQuobixEditorZN::Main(files.value(0));
 }

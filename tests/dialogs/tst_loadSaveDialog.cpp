@@ -276,6 +276,52 @@ private slots:
         QCOMPARE(BottomComment, top);
     }
 
+    // A file named on the command line opens as Load opens it, messages and title included.
+    void openFromTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("ownFile"); // "" when nothing is loaded
+        QTest::addColumn<QString>("message");
+        QTest::newRow("qbx") << "sub/../maze.qbx"
+                             << "maze.qbx"
+                             << "";
+        QTest::newRow("xsb: its own file is a qbx file") << "maze.xsb"
+                                                         << "maze.qbx"
+                                                         << "";
+        QTest::newRow("missing") << "sub/gone.qbx"
+                                 << ""
+                                 << "Error 2: No such file or directory was generated while "
+                                    "loading %1sub/gone.qbx";
+        QTest::newRow("no level") << "notes.qbx"
+                                  << ""
+                                  << "No quobix level found within the file.";
+    }
+
+    void openFromTheCommandLine()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, ownFile);
+        QFETCH(QString, message);
+        QDir::setCurrent(QDir::tempPath());
+        MessageRecorder recorder;
+        window->OpenLevelFile(folder + path);
+        QCOMPARE(recorder.texts().join('/'), message.arg(folder));
+        QCOMPARE(window->windowTitle(),
+            ownFile.isEmpty() ? QStringLiteral("Quobix level editor")
+                              : "Quobix level editor: Level " + folder + ownFile);
+        QCOMPARE(ManCount, ownFile.isEmpty() ? 0 : 1);
+        QCOMPARE(LevelFileType, 1);
+        // The load window opens where the file was.
+        const QString expected = QFileInfo(folder + path).dir().absolutePath();
+        bool opensThere = false;
+        WhenShown<frmLoadOrSave>([&](frmLoadOrSave* dialog) {
+            opensThere = dialog->FolderListPath() == QDir::cleanPath(expected);
+            dialog->cmdCancelLoadSave_Click();
+        });
+        window->mnuLoad_Click();
+        QVERIFY(opensThere);
+    }
+
     // Return in the drive or folder list chooses there only; it never loads or saves.
     void returnInTheListsOnlyChooses_data()
     {

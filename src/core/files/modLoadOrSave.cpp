@@ -345,9 +345,18 @@ void WriteLevelFile()
     }
 }
 
+void TakeLoadedFileAsOwn()
+{
+    if (LevelFileType == XsbFile)
+        FileName = FileName.left(FileName.size() - 3) + QStringLiteral("qbx");
+    LevelFolder = CurrentFolder;
+    LevelFileName = FileName;
+    LevelFlipped = FlippedOnLoad;
+}
+
 qint16 FileTypeOfName(const QString& name)
 {
-    return name.endsWith(QLatin1String(".xsb"), Qt::CaseInsensitive) ? 2 : 1;
+    return name.endsWith(QLatin1String(".xsb"), Qt::CaseInsensitive) ? XsbFile : QbxFile;
 }
 
 } // namespace quobix::modLoadOrSave

@@ -36,6 +36,10 @@ void AddBlankLinesToBottomComment();
 // complete; on any failure it stays as it was.
 void WriteLevelFile();
 
+// After a successful read of CurrentFolder + FileName: that file becomes the level's own. The
+// level's own file is a QBX file, so Save writes an XSB level next to the file it came from.
+void TakeLoadedFileAsOwn();
+
 // The notation a file name asks for: 2 (XSB) for a ".xsb" name in any case, else 1 (QBX).
 qint16 FileTypeOfName(const QString& name);
 

@@ -3,6 +3,7 @@
 #include "windows/DialogSupport.h"
 
 #include "dialogs/frmLoadOrSaveInfo.h"
+#include "files/modLoadOrSave.h"
 #include "level/LevelState.h"
 #include "messages/LoadSaveState.h"
 #include "messages/modMessages.h"
@@ -342,12 +343,7 @@ void frmLoadOrSave::cmdLoadLevel_Click()
     FillField(txtTopComment, TopComment);
     FillField(txtAuthor, Author);
     FillField(txtBottomComment, BottomComment);
-    // The level's own file is a QBX file: Save writes it next to the XSB file it came from.
-    if (LevelFileType == XsbFile)
-        FileName = FileName.left(FileName.size() - 3) + QStringLiteral("qbx");
-    LevelFolder = CurrentFolder;
-    LevelFileName = FileName;
-    LevelFlipped = FlippedOnLoad;
+    modLoadOrSave::TakeLoadedFileAsOwn();
     accept();
 }
 

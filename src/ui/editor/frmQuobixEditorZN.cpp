@@ -14,6 +14,7 @@
 #include "level/modText.h"
 #include "messages/LoadSaveState.h"
 #include "messages/modMessages.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageSeam.h"
 #include "skins/SkinBNZ.h"
 #include "skins/SkinKRV.h"
@@ -28,6 +29,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLayout>
 #include <QLineEdit>
@@ -238,6 +240,28 @@ void frmQuobixEditorZN::mnuLoad_Click()
         dialog.exec();
     }
     Form_Activate();
+    ShowLoadedLevel();
+}
+
+void frmQuobixEditorZN::OpenLevelFile(const QString& path)
+{
+    const QFileInfo file(path);
+    CurrentFolder = FileSystem::WithSeparator(QDir::cleanPath(file.absolutePath()));
+    CurrentDrive = FileSystem::DriveOf(CurrentFolder);
+    FileSystem::SetCurrentFolder(CurrentFolder);
+    FileName = file.fileName();
+    LoadOrSaveMode = LoadMode;
+    LevelFileType = modLoadOrSave::FileTypeOfName(FileName);
+    frmLoadOrSaveInfo::Run(this);
+    if (LoadOrSaveOK)
+        modLoadOrSave::TakeLoadedFileAsOwn();
+    LevelFileType = QbxFile;
+    Form_Activate();
+    ShowLoadedLevel();
+}
+
+void frmQuobixEditorZN::ShowLoadedLevel()
+{
     if (!LoadOrSaveOK)
         return;
     FromTextToGrid();

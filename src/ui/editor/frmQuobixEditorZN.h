@@ -71,6 +71,10 @@ public:
     void ShowSymbolsToSelect();
     void ShowLevelInGrid();
     void FromTextToGrid();
+
+    // Opens a level file as Load does, without the load window: the same messages, title and
+    // state; its folder is where the load window opens next.
+    void OpenLevelFile(const QString& path);
     void ChangeGraphics();
 
     // Symbol selection.
@@ -108,6 +112,8 @@ protected:
 private:
     void Form_Load();
     void Form_Activate();
+    // After a load: the level drawn and counted, with its warnings.
+    void ShowLoadedLevel();
     void Form_Unload();
 
     void BuildMenus();

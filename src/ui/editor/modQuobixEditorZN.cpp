@@ -41,12 +41,9 @@ namespace {
         box.exec();
         return vbOK;
     }
-
-    // Integer division and remainder rounding towards minus infinity, so that a point left of
-    // the first cell never lands in a cell.
 }
 
-int Main()
+int Main(const QString& levelFile)
 {
     InitGlobals();
     SetMessageBoxHandler(ShowQtMessageBox);
@@ -56,6 +53,8 @@ int Main()
 
     frmQuobixEditorZN window;
     window.show();
+    if (!levelFile.isEmpty())
+        window.OpenLevelFile(levelFile);
     return QApplication::exec();
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QString>
+
 // The start-up module: the program's entry, the start values and the skin pictures table.
 namespace quobix::modQuobixEditorZN {
 
-// Sets every global to its start value and opens the main window; returns the exit code.
+// Sets every global to its start value and opens the main window, with levelFile loaded when
+// one is given; returns the exit code.
 // A QApplication must exist.
-int Main();
+int Main(const QString& levelFile = {});
 
 void InitGlobals();
 
