@@ -6,8 +6,8 @@ set -euo pipefail
 
 RUN=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core fonts-liberation)
 # clang-format-14 is the formatter the format check runs; clang and its runtime build the fuzzers.
-TEST=(clang-format-14 clang libclang-rt-14-dev xvfb xauth xdotool desktop-file-utils appstream
-  shared-mime-info)
+TEST=(clang-format-14 clang libclang-rt-14-dev xvfb xauth xdotool imagemagick desktop-file-utils
+  appstream shared-mime-info)
 TOOLS=(libgif-dev)
 
 [ $# -eq 0 ] && set -- run test

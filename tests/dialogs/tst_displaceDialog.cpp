@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QUndoStack>
 #include <functional>
 #include <memory>
 
@@ -328,6 +329,30 @@ private slots:
         QVERIFY(clicked != Grid(level, 6));
         QCOMPARE(displaced(true), clicked);
         QVERIFY(!defaultShown);
+    }
+
+    // Each displacement of one Displace command is a step of its own, named by what it did.
+    void displacementsAreUndoneOneByOne()
+    {
+        const QStringList level { "  # $ . @", "   # # #" };
+        SetGrid(level, 6);
+        window->ShowLevelInGrid();
+        const QStringList start = GridText();
+        QStringList rotated;
+        DisplaceDriver driver({ [](frmDisplace* dialog) { Click(dialog, DisplaceCommand::East); },
+            [&](frmDisplace* dialog) {
+                rotated = GridText();
+                Click(dialog, DisplaceCommand::Rotate);
+            } });
+        window->mnuDisplace_Click();
+        QCOMPARE(window->UndoStack()->count(), 2);
+        QCOMPARE(window->mnuUndo->text(), QStringLiteral("&Undo Rotate"));
+        window->mnuUndo->trigger();
+        QCOMPARE(GridText(), rotated);
+        QCOMPARE(window->mnuUndo->text(), QStringLiteral("&Undo Shift"));
+        window->mnuUndo->trigger();
+        QCOMPARE(GridText(), start);
+        QCOMPARE(ShownCounts(), (QStringList { "Objects = 1", "Targets = 1", "Men = 1" }));
     }
 
     void eachCommandStartsAtTheStartPosition()

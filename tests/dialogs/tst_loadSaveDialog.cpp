@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 #include <sys/stat.h>
 
 using namespace quobix;
@@ -303,8 +304,14 @@ private slots:
         QFETCH(QString, ownFile);
         QFETCH(QString, message);
         QDir::setCurrent(QDir::tempPath());
+        window->mnuClear->trigger();
+        SetGrid({ QStringLiteral(" $ . @") }, 5);
+        window->ShowLevelInGrid();
+        window->mnuClear->trigger();
         MessageRecorder recorder;
         window->OpenLevelFile(folder + path);
+        // A loaded level starts a new history; a failed load leaves the old one.
+        QCOMPARE(window->UndoStack()->count(), ownFile.isEmpty() ? 1 : 0);
         QCOMPARE(recorder.texts().join('/'), message.arg(folder));
         QCOMPARE(window->windowTitle(),
             ownFile.isEmpty() ? QStringLiteral("Quobix level editor")

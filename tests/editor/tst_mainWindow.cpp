@@ -50,8 +50,11 @@ private slots:
         QStringList titles;
         for (QAction* action : window->menuBar()->actions())
             titles << action->text();
-        QCOMPARE(
-            titles, (QStringList { "&File", "&Level", "&Symbol Selection", "S&kin", "&Help" }));
+        QCOMPARE(titles,
+            (QStringList { "&File", "&Edit", "&Level", "&Symbol Selection", "S&kin", "&Help" }));
+        // Nothing to undo or redo yet.
+        QCOMPARE(Captions(window->mnuEdit), (QStringList { "&Undo", "&Redo" }));
+        QVERIFY(!window->mnuUndo->isEnabled() && !window->mnuRedo->isEnabled());
         QCOMPARE(Captions(window->mnuFile),
             (QStringList { "&New", "-", "&Load...", "-", "&Save", "Save &As...", "-", "E&xit" }));
         QCOMPARE(Captions(window->mnuLevel),

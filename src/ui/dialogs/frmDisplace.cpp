@@ -126,6 +126,7 @@ void frmDisplace::cmdDisplace_Click(qint16 Index)
         ? cmbDisplace[Index]->currentText()
         : QString();
     modDisplace::PerformDisplacement(Index, text);
+    PerformedCommand = Index;
     unloadingByProgram = true;
     accept();
 }

@@ -28,6 +28,9 @@ public:
     // and not in modDisplace because the core library has no windows.
     void FillDisplaceChoices();
 
+    // The command the last click performed (a DisplaceCommand), or -1 when none did.
+    qint16 PerformedCommand = -1;
+
     // How the window is being unloaded.
     static constexpr qint16 vbFormControlMenu = 0;
     static constexpr qint16 vbFormCode = 1;

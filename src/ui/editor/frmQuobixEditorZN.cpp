@@ -6,6 +6,7 @@
 #include "dialogs/frmLoadOrSave.h"
 #include "dialogs/frmLoadOrSaveInfo.h"
 #include "displace/DisplaceState.h"
+#include "editor/EditHistory.h"
 #include "editor/EditorState.h"
 #include "editor/GridCanvas.h"
 #include "editor/modQuobixEditorZN.h"
@@ -34,14 +35,32 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QUndoStack>
 
 namespace quobix {
+
+namespace {
+    // The name an undo step of the displace dialog shows ("Undo Rotate").
+    QString DisplaceStepName(qint16 command)
+    {
+        using namespace DisplaceCommand;
+        if (command == Centre)
+            return QStringLiteral("Centre");
+        if (command == Rotate)
+            return QStringLiteral("Rotate");
+        if (command == MirrorTopToBottom || command == MirrorLeftToRight)
+            return QStringLiteral("Mirror");
+        return QStringLiteral("Shift");
+    }
+}
 
 frmQuobixEditorZN::frmQuobixEditorZN(QWidget* parent)
     : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Quobix level editor"));
     canvas = new GridCanvas(this);
+    undoStack = new QUndoStack(this);
+    history = std::make_unique<EditHistory>(this, undoStack);
     setCentralWidget(canvas);
     BuildMenus();
     BuildStatusLine();
@@ -49,6 +68,8 @@ frmQuobixEditorZN::frmQuobixEditorZN(QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     Form_Load();
 }
+
+frmQuobixEditorZN::~frmQuobixEditorZN() = default;
 
 void frmQuobixEditorZN::BuildMenus()
 {
@@ -70,6 +91,16 @@ void frmQuobixEditorZN::BuildMenus()
     mnuSaveAs = item(mnuFile, "Save &As...", &frmQuobixEditorZN::mnuSaveAs_Click);
     mnuFile->addSeparator();
     mnuExit = item(mnuFile, "E&xit", &frmQuobixEditorZN::mnuExit_Click);
+
+    // Every change to the grid can be taken back: undo names the step it takes back.
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuUndo = undoStack->createUndoAction(this, QStringLiteral("&Undo"));
+    mnuUndo->setShortcuts({ QKeySequence(Qt::CTRL | Qt::Key_Z) });
+    mnuRedo = undoStack->createRedoAction(this, QStringLiteral("&Redo"));
+    mnuRedo->setShortcuts(
+        { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
+    mnuEdit->addAction(mnuUndo);
+    mnuEdit->addAction(mnuRedo);
 
     mnuLevel = menuBar()->addMenu(QStringLiteral("&Level"));
     mnuClear = item(mnuLevel, "&Clear", &frmQuobixEditorZN::mnuClear_Click);
@@ -190,10 +221,12 @@ void frmQuobixEditorZN::MainFormTitle()
 
 void frmQuobixEditorZN::mnuNew_Click()
 {
+    history->Begin(QStringLiteral("New"));
     LevelFileName.clear();
     LevelFlipped = false;
     MainFormTitle();
     ShowEmptyGrid();
+    history->End();
 }
 
 void frmQuobixEditorZN::mnuSave_Click()
@@ -264,6 +297,7 @@ void frmQuobixEditorZN::ShowLoadedLevel()
 {
     if (!LoadOrSaveOK)
         return;
+    history->Reset();
     FromTextToGrid();
     if (LevelFlipped)
         ShowMessageBox(QStringLiteral("The level is vertically flipped to fit within the grid."),
@@ -272,7 +306,12 @@ void frmQuobixEditorZN::ShowLoadedLevel()
 
 void frmQuobixEditorZN::mnuExit_Click() { close(); }
 
-void frmQuobixEditorZN::mnuClear_Click() { ShowEmptyGrid(); }
+void frmQuobixEditorZN::mnuClear_Click()
+{
+    history->Begin(QStringLiteral("Clear"));
+    ShowEmptyGrid();
+    history->End();
+}
 
 void frmQuobixEditorZN::mnuPick_Click() { mnuPick->setChecked(true); }
 
@@ -326,8 +365,10 @@ void frmQuobixEditorZN::mnuDisplace_Click()
         }
         // A showing that ends without an unload (the program quitting) must not start another.
         DisplaceAgain = false;
+        history->Begin(QString());
         dialog.exec();
         ShowLevelInGrid();
+        history->End(DisplaceStepName(dialog.PerformedCommand));
     }
     Form_Activate();
 }
@@ -342,8 +383,12 @@ void frmQuobixEditorZN::mnuQBX_Click()
 
 void frmQuobixEditorZN::mnuInfo_Click()
 {
-    frmLevelInfo window(this);
-    window.exec();
+    history->Begin(QStringLiteral("Info"));
+    {
+        frmLevelInfo window(this);
+        window.exec();
+    }
+    history->End();
 }
 
 // Both play on a copy: the level being edited never changes.

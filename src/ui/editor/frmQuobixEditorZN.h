@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 class QAction;
 class QLineEdit;
 class QMenu;
+class QUndoStack;
 
 namespace quobix {
 
+class EditHistory;
 class GridCanvas;
 class SkinWindow;
 
@@ -16,6 +19,7 @@ class frmQuobixEditorZN : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmQuobixEditorZN(QWidget* parent = nullptr);
+    ~frmQuobixEditorZN() override;
 
     // Menus and items, named as the program names them.
     QMenu* mnuFile;
@@ -24,6 +28,9 @@ public:
     QAction* mnuSave;
     QAction* mnuSaveAs;
     QAction* mnuExit;
+    QMenu* mnuEdit;
+    QAction* mnuUndo;
+    QAction* mnuRedo;
     QMenu* mnuLevel;
     QAction* mnuClear;
     QAction* mnuDisplace;
@@ -50,6 +57,7 @@ public:
     QLineEdit* txtMen;
 
     GridCanvas* Canvas() const { return canvas; }
+    QUndoStack* UndoStack() const { return undoStack; }
 
     // Mouse events of the client area, with the button's code; Shift is unused.
     static constexpr qint16 LeftButton = 1;
@@ -129,6 +137,8 @@ private:
     // True while ShowLevelInGrid draws cell after cell: the status fields, which show only
     // the end result, are written once when it has finished.
     bool redrawingWholeGrid = false;
+    QUndoStack* undoStack;
+    std::unique_ptr<EditHistory> history;
 };
 
 } // namespace quobix

@@ -2,6 +2,7 @@
 // call is the core's (LevelEditing, geometry).
 #include "editor/frmQuobixEditorZN.h"
 
+#include "editor/EditHistory.h"
 #include "editor/EditorState.h"
 #include "editor/GridCanvas.h"
 #include "editor/modQuobixEditorZN.h"
@@ -172,6 +173,8 @@ void frmQuobixEditorZN::Form_MouseDown(qint16 Button, qint16, float X, float Y)
     if (Y > 0 && Y < GridBottom) {
         geometry::HitTest(X, Y);
         if (ValidLocation) {
+            // One step from press to release: a click, or a whole stroke of a drag.
+            history->Begin(QStringLiteral("Paint"));
             ShowRowAndCell();
             ReplacedSymbol = SymbolIndexOf(
                 CharAt(LevelLines[1][CurrentRow], CellPosition(CurrentRow, CurrentCell)));
@@ -185,6 +188,8 @@ void frmQuobixEditorZN::Form_MouseDown(qint16 Button, qint16, float X, float Y)
                 Dragging = true;
                 DragRow = CurrentRow;
                 DragCell = CurrentCell;
+            } else {
+                history->End();
             }
         }
     } else if (X >= 0 && X <= PaletteRight && Y >= PaletteTop && Y <= PaletteBottom) {
@@ -224,8 +229,10 @@ void frmQuobixEditorZN::Form_MouseMove(qint16, qint16, float X, float Y)
 
 void frmQuobixEditorZN::Form_MouseUp(qint16 Button, qint16, float, float)
 {
-    if (Button == LeftButton)
+    if (Button == LeftButton) {
         Dragging = false;
+        history->End();
+    }
 }
 
 void frmQuobixEditorZN::PickSymbolSelection(float Xs, float Ys)

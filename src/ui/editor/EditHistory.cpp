@@ -1,0 +1,78 @@
+#include "editor/EditHistory.h"
+
+#include "editor/frmQuobixEditorZN.h"
+
+#include <QUndoCommand>
+#include <QUndoStack>
+
+namespace quobix {
+
+namespace {
+    class LevelStep : public QUndoCommand {
+    public:
+        LevelStep(frmQuobixEditorZN* window, const QString& name, LevelSnapshot before,
+            LevelSnapshot after)
+            : QUndoCommand(name)
+            , window(window)
+            , before(std::move(before))
+            , after(std::move(after))
+        {
+        }
+
+        void undo() override { Show(before); }
+
+        void redo() override
+        {
+            // The action itself did the first redo.
+            if (done)
+                Show(after);
+            done = true;
+        }
+
+    private:
+        void Show(const LevelSnapshot& snapshot)
+        {
+            snapshot.Restore();
+            window->ShowLevelInGrid();
+        }
+
+        frmQuobixEditorZN* window;
+        LevelSnapshot before;
+        LevelSnapshot after;
+        bool done = false;
+    };
+}
+
+EditHistory::EditHistory(frmQuobixEditorZN* window, QUndoStack* stack)
+    : window(window)
+    , stack(stack)
+{
+    stack->setUndoLimit(StepLimit);
+}
+
+void EditHistory::Begin(const QString& stepName)
+{
+    open = true;
+    name = stepName;
+    before = LevelSnapshot::Take();
+}
+
+void EditHistory::End(const QString& stepName)
+{
+    if (!open)
+        return;
+    open = false;
+    if (!stepName.isEmpty())
+        name = stepName;
+    LevelSnapshot after = LevelSnapshot::Take();
+    if (after != before)
+        stack->push(new LevelStep(window, name, std::move(before), std::move(after)));
+}
+
+void EditHistory::Reset()
+{
+    open = false;
+    stack->clear();
+}
+
+} // namespace quobix
