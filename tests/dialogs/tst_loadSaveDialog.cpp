@@ -6,14 +6,17 @@
 #include "dialogs/frmLoadOrSaveInfo.h"
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
+#include "files/RecentLevels.h"
 #include "level/LevelState.h"
 #include "messages/LoadSaveState.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -327,6 +330,49 @@ private slots:
         });
         window->mnuLoad_Click();
         QVERIFY(opensThere);
+    }
+
+    // The last eight levels loaded or saved, newest first, kept across a restart; a level that
+    // is gone leaves the list with the loading error when it is chosen.
+    void recentLevels()
+    {
+        RecentLevels::Clear();
+        MessageRecorder recorder;
+        Load(QStringLiteral("maze.qbx"));
+        WhenShown<frmLoadOrSave>([](frmLoadOrSave* dialog) {
+            dialog->txtLevel->setText(QStringLiteral("copy"));
+            dialog->cmdSaveLevel_Click();
+        });
+        window->mnuSaveAs_Click();
+        window->OpenLevelFile(folder + QStringLiteral("maze.xsb"));
+        window->OpenLevelFile(folder + QStringLiteral("maze.qbx"));
+        const QStringList expected { folder + "maze.qbx", folder + "maze.xsb",
+            folder + "copy.qbx" };
+        QCOMPARE(RecentLevels::List(), expected);
+
+        window = std::make_unique<frmQuobixEditorZN>(); // a restart
+        QStringList captions;
+        for (QAction* item : window->mnuRecent->actions())
+            captions << item->text();
+        QCOMPARE(captions,
+            (QStringList { "&1 " + expected[0], "&2 " + expected[1], "&3 " + expected[2], "",
+                "&Clear List" }));
+
+        QVERIFY(QFile::remove(folder + QStringLiteral("copy.qbx")));
+        window->mnuRecent->actions()[2]->trigger();
+        QCOMPARE(recorder.texts().last(),
+            "Error 2: No such file or directory was generated while loading " + folder
+                + "copy.qbx");
+        QCOMPARE(RecentLevels::List(), expected.mid(0, 2));
+        QCOMPARE(window->mnuRecent->actions().size(), 4);
+
+        for (int k = 0; k < 10; ++k)
+            RecentLevels::Remember(folder + QString::number(k));
+        QCOMPARE(RecentLevels::List().size(), RecentLevels::MaxCount);
+        QCOMPARE(RecentLevels::List().first(), folder + "9");
+        window->mnuRecent->actions().last()->trigger();
+        QCOMPARE(RecentLevels::List(), QStringList());
+        QVERIFY(!window->mnuRecent->isEnabled());
     }
 
     // Return in the drive or folder list chooses there only; it never loads or saves.

@@ -56,7 +56,8 @@ private slots:
         QCOMPARE(Captions(window->mnuEdit), (QStringList { "&Undo", "&Redo" }));
         QVERIFY(!window->mnuUndo->isEnabled() && !window->mnuRedo->isEnabled());
         QCOMPARE(Captions(window->mnuFile),
-            (QStringList { "&New", "-", "&Load...", "-", "&Save", "Save &As...", "-", "E&xit" }));
+            (QStringList { "&New", "-", "&Load...", "&Recent Levels", "-", "&Save", "Save &As...",
+                "-", "E&xit" }));
         QCOMPARE(Captions(window->mnuLevel),
             (QStringList { "&Clear", "-", "&Displace...", "-", "QBX &text...", "-", "&Info...", "-",
                 "&Play...", "S&olve..." }));

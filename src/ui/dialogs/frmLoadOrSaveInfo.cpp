@@ -1,5 +1,6 @@
 #include "dialogs/frmLoadOrSaveInfo.h"
 
+#include "files/RecentLevels.h"
 #include "files/modLoadOrSave.h"
 #include "messages/LoadSaveState.h"
 
@@ -54,6 +55,9 @@ void frmLoadOrSaveInfo::Form_Activate()
         modLoadOrSave::ReadLevelFile();
     else
         modLoadOrSave::WriteLevelFile();
+    // Every level file read or written goes through here, before a read XSB file is renamed.
+    if (LoadOrSaveOK)
+        RecentLevels::Remember(CurrentFolder + FileName);
     closingByProgram = true;
     accept();
 }

@@ -10,6 +10,7 @@
 #include "editor/EditorState.h"
 #include "editor/GridCanvas.h"
 #include "editor/modQuobixEditorZN.h"
+#include "files/RecentLevels.h"
 #include "files/modLoadOrSave.h"
 #include "level/LevelState.h"
 #include "level/modText.h"
@@ -63,6 +64,7 @@ frmQuobixEditorZN::frmQuobixEditorZN(QWidget* parent)
     history = std::make_unique<EditHistory>(this, undoStack);
     setCentralWidget(canvas);
     BuildMenus();
+    RefreshRecentLevels();
     BuildStatusLine();
     // The grid is pixel art of a fixed size: the window neither grows nor shrinks.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -86,6 +88,7 @@ void frmQuobixEditorZN::BuildMenus()
     mnuNew = item(mnuFile, "&New", &frmQuobixEditorZN::mnuNew_Click);
     mnuFile->addSeparator();
     mnuLoad = item(mnuFile, "&Load...", &frmQuobixEditorZN::mnuLoad_Click);
+    mnuRecent = mnuFile->addMenu(QStringLiteral("&Recent Levels"));
     mnuFile->addSeparator();
     mnuSave = item(mnuFile, "&Save", &frmQuobixEditorZN::mnuSave_Click);
     mnuSaveAs = item(mnuFile, "Save &As...", &frmQuobixEditorZN::mnuSaveAs_Click);
@@ -189,7 +192,38 @@ void frmQuobixEditorZN::Form_Load()
     SetSymbolToShow();
 }
 
-void frmQuobixEditorZN::Form_Activate() { MainFormTitle(); }
+void frmQuobixEditorZN::Form_Activate()
+{
+    MainFormTitle();
+    RefreshRecentLevels();
+}
+
+void frmQuobixEditorZN::RefreshRecentLevels()
+{
+    mnuRecent->clear();
+    const QStringList recent = RecentLevels::List();
+    for (int k = 0; k < recent.size(); ++k) {
+        const QString path = recent[k];
+        mnuRecent->addAction(
+            QStringLiteral("&%1 %2").arg(k + 1).arg(QDir::toNativeSeparators(path)), this,
+            [this, path] { OpenRecentLevel(path); });
+    }
+    mnuRecent->addSeparator();
+    mnuRecent->addAction(QStringLiteral("&Clear List"), this, [this] {
+        RecentLevels::Clear();
+        RefreshRecentLevels();
+    });
+    mnuRecent->setEnabled(!recent.isEmpty());
+}
+
+void frmQuobixEditorZN::OpenRecentLevel(const QString& path)
+{
+    OpenLevelFile(path);
+    if (!LoadOrSaveOK && !QFileInfo::exists(path)) {
+        RecentLevels::Forget(path);
+        RefreshRecentLevels();
+    }
+}
 
 void frmQuobixEditorZN::Form_Unload()
 {

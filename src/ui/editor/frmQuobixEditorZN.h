@@ -25,6 +25,7 @@ public:
     QMenu* mnuFile;
     QAction* mnuNew;
     QAction* mnuLoad;
+    QMenu* mnuRecent;
     QAction* mnuSave;
     QAction* mnuSaveAs;
     QAction* mnuExit;
@@ -83,6 +84,10 @@ public:
     // Opens a level file as Load does, without the load window: the same messages, title and
     // state; its folder is where the load window opens next.
     void OpenLevelFile(const QString& path);
+    // Opens one of the recent levels; a file that is gone leaves the list.
+    void OpenRecentLevel(const QString& path);
+    // The recent levels' submenu as the list stands now.
+    void RefreshRecentLevels();
     void ChangeGraphics();
 
     // Symbol selection.
