@@ -28,7 +28,6 @@
 #include "windows/frmPlay.h"
 #include "windows/frmQBX.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -142,15 +141,8 @@ void frmQuobixEditorZN::BuildMenus()
     mnuSaveAs->setShortcut(standardKey(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuExit->setShortcut(standardKey(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
-    // One item of each group is checked; the group unchecks the others.
-    for (const auto& group :
-        { QList<QAction*> { mnuPick, mnuSequential }, { mnuKRV, mnuTLM, mnuBNZ } }) {
-        auto* exclusive = new QActionGroup(this);
-        for (QAction* item : group) {
-            item->setCheckable(true);
-            exclusive->addAction(item);
-        }
-    }
+    for (QAction* checkable : { mnuPick, mnuSequential, mnuKRV, mnuTLM, mnuBNZ })
+        checkable->setCheckable(true);
     mnuPick->setChecked(true);
     mnuKRV->setChecked(true);
 }
@@ -347,13 +339,24 @@ void frmQuobixEditorZN::mnuClear_Click()
     history->End();
 }
 
-void frmQuobixEditorZN::mnuPick_Click() { mnuPick->setChecked(true); }
+// One item of a group carries the check mark. The group is kept by hand: Qt draws the items of
+// an exclusive QActionGroup as radio buttons, not with the check marks these menus show.
+void frmQuobixEditorZN::CheckOnly(QAction* item, std::initializer_list<QAction*> group)
+{
+    for (QAction* other : group)
+        other->setChecked(other == item);
+}
 
-void frmQuobixEditorZN::mnuSequential_Click() { mnuSequential->setChecked(true); }
+void frmQuobixEditorZN::mnuPick_Click() { CheckOnly(mnuPick, { mnuPick, mnuSequential }); }
+
+void frmQuobixEditorZN::mnuSequential_Click()
+{
+    CheckOnly(mnuSequential, { mnuPick, mnuSequential });
+}
 
 void frmQuobixEditorZN::SelectSkin(QAction* item, SkinWindow* (*instance)())
 {
-    item->setChecked(true);
+    CheckOnly(item, { mnuKRV, mnuTLM, mnuBNZ });
     if (CurrentSkin == instance())
         return;
     CurrentSkin = instance();

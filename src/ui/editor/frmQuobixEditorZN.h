@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <initializer_list>
 #include <memory>
 
 class QAction;
@@ -135,6 +136,7 @@ private:
     // character there and updates the counts.
     void PlaceSymbolInCell();
     void ShowRowAndCell();
+    static void CheckOnly(QAction* item, std::initializer_list<QAction*> group);
     // Switches to the given skin unless its item is already checked.
     void SelectSkin(QAction* item, SkinWindow* (*instance)());
 
