@@ -280,6 +280,41 @@ private slots:
         QCOMPARE(BottomComment, top);
     }
 
+    // What a load shows after the level: the invalid-level warning (also for a man without a
+    // target), the flip warning and, at the next save, the flip-back question; the row and cell
+    // of an earlier click are gone.
+    void loadWarnings_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("messages");
+        // As wide and as tall as the grid, with its first row where an even row's cells are.
+        QByteArray tall = "@ . $ " + QByteArray("# ").repeated(29) + "\r\n";
+        for (int k = 2; k <= GridRows; ++k)
+            tall += (k % 2 ? QByteArray("# ") : QByteArray(" #")).repeated(32) + "\r\n";
+        QTest::newRow("a man, no target")
+            << QByteArray(" # @ #\r\n") << QStringList { "The loaded level is invalid." };
+        QTest::newRow("flipped to fit")
+            << tall
+            << QStringList { "The level is vertically flipped to fit within the grid.",
+                   "Level %1flip.qbx already exists\rOverwrite?",
+                   "The level was vertically flipped after loading.\rFlip it back before saving?" };
+    }
+
+    void loadWarnings()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, messages);
+        WriteFile(folder + QStringLiteral("flip.qbx"), file);
+        window->txtRowAndCell->setText(QStringLiteral("Row = 1, Cell = 1"));
+        MessageRecorder recorder;
+        recorder.answers << vbYes << vbYes;
+        window->OpenLevelFile(folder + QStringLiteral("flip.qbx"));
+        QCOMPARE(window->txtRowAndCell->text(), QString());
+        if (LevelFlipped)
+            window->mnuSave_Click();
+        QCOMPARE(recorder.texts(), messages.replaceInStrings(QStringLiteral("%1"), folder));
+    }
+
     // A file named on the command line opens as Load opens it, messages and title included.
     void openFromTheCommandLine_data()
     {

@@ -58,6 +58,9 @@ private slots:
         QTest::newRow("outline corner beside the top") << QPoint(28 * 3 + 10, 530) << "";
         QTest::newRow("bottom point") << QPoint(13, 557) << "Floor selected";
         QTest::newRow("gap between slots") << QPoint(26, 544) << "";
+        // The slanted outline is two pixels wide and belongs to the slot.
+        QTest::newRow("slanted outline, outer pixel") << QPoint(56 + 6, 533) << "Object selected";
+        QTest::newRow("just outside the slanted outline") << QPoint(56 + 5, 533) << "";
     }
 
     void paletteTest()
@@ -100,14 +103,17 @@ private slots:
         QCOMPARE(CellChar(5, 7), QLatin1Char(' '));
     }
 
-    void noDragForMenOrTheRightButton()
+    // Only a left press drags, and not with a man; only a left release ends the drag.
+    void dragsStartAndEnd()
     {
         auto window = MakeMainWindow();
         auto* canvas = window->Canvas();
-        Pick(canvas, 3);
-        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(5, 5));
-        QVERIFY(!Dragging);
-        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(5, 5));
+        for (int man : { 3, 6 }) {
+            Pick(canvas, man);
+            QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(5, 5));
+            QVERIFY(!Dragging);
+            QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(5, 5));
+        }
         Pick(canvas, 1);
         QTest::mousePress(canvas, Qt::RightButton, Qt::NoModifier, CellCentre(5, 7));
         QVERIFY(!Dragging);
@@ -116,6 +122,15 @@ private slots:
         Click(canvas, Qt::MiddleButton, CellCentre(6, 6));
         QCOMPARE(CellChar(6, 6), QLatin1Char(' '));
         QCOMPARE(window->txtRowAndCell->text(), QStringLiteral("Row = 5, Cell = 7"));
+
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(9, 1));
+        for (Qt::MouseButton other : { Qt::RightButton, Qt::MiddleButton })
+            QTest::mouseRelease(canvas, other, Qt::NoModifier, CellCentre(9, 1));
+        QVERIFY(Dragging);
+        QTest::mouseMove(canvas, CellCentre(9, 2));
+        QCOMPARE(CellChar(9, 2), QLatin1Char('#'));
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, CellCentre(9, 2));
+        QVERIFY(!Dragging);
     }
 
     void oneManWhenPicking_data()
