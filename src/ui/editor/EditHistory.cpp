@@ -52,6 +52,8 @@ EditHistory::EditHistory(frmQuobixEditorZN* window, QUndoStack* stack)
 
 void EditHistory::Begin(const QString& stepName)
 {
+    // A command chosen by key in the middle of a drag closes the drag's step first.
+    End();
     open = true;
     name = stepName;
     before = LevelSnapshot::Take();
