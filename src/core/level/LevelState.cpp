@@ -42,10 +42,10 @@ qint16 SymbolCodeOf(QChar c)
 
 qint16 SymbolIndexOf(QChar c)
 {
-    for (qint16 i = 0; i < 7; ++i)
+    for (qint16 i = SymbolCode::Floor; i <= SymbolCode::ManOnTarget; ++i)
         if (SymbolChars[i].size() == 1 && SymbolChars[i].at(0) == c)
             return i;
-    return 7;
+    return SymbolCode::None;
 }
 
 QChar CharAt(const QString& line, int position)
