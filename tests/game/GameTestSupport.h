@@ -22,6 +22,12 @@ inline QStringList GridRows(const QStringList& cells, int firstRow = 2)
     return rows;
 }
 
+// A level's rows in one string, parted by '|'.
+inline QStringList Rows(const char* rows)
+{
+    return QString::fromLatin1(rows).split(QLatin1Char('|'));
+}
+
 inline quobix::game::GamePosition Level(const QStringList& cells, int firstRow = 2)
 {
     return quobix::game::GamePosition::FromRows(GridRows(cells, firstRow));

@@ -2,59 +2,125 @@
 #include "game/GameTestSupport.h"
 
 #include "game/SolutionNotation.h"
+#include "geometry/GridGeometry.h"
 
 #include <QTest>
 
 using namespace quobix::game;
+using quobix::geometry::AllDirections;
+using quobix::geometry::GridCell;
+using quobix::geometry::Neighbour;
 
-Q_DECLARE_METATYPE(Direction)
 Q_DECLARE_METATYPE(Playability)
+
+namespace {
+// Directions in the tables by the letters of the keyboard's hexagon: q e / a d / z c.
+Direction Dir(char letter) { return AllDirections[QByteArray("qeadzc").indexOf(letter)]; }
+
+void Rule(const char* name, const char* level, char direction, const char* after, int firstRow = 3)
+{
+    QTest::newRow(name) << Rows(level) << direction << (*after ? Rows(after) : QStringList {})
+                        << firstRow;
+}
+
+void Check(const char* name, const char* level, Playability expected)
+{
+    QTest::newRow(name) << Rows(level) << expected;
+}
+}
 
 class TestGamePosition : public QObject {
     Q_OBJECT
 
 private slots:
+    void neighbour_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<char>("direction");
+        QTest::addColumn<int>("toRow"); // 0: past the edge
+        QTest::addColumn<int>("toCell");
+        // clang-format off
+        // An odd row stands half a cell right: above and below it touches c and c + 1; an even
+        // row touches c - 1 and c.
+        QTest::newRow("odd NW") << 5 << 10 << 'q' << 4 << 10;
+        QTest::newRow("odd NE") << 5 << 10 << 'e' << 4 << 11;
+        QTest::newRow("odd W") << 5 << 10 << 'a' << 5 << 9;
+        QTest::newRow("odd E") << 5 << 10 << 'd' << 5 << 11;
+        QTest::newRow("odd SW") << 5 << 10 << 'z' << 6 << 10;
+        QTest::newRow("odd SE") << 5 << 10 << 'c' << 6 << 11;
+        QTest::newRow("even NW") << 6 << 10 << 'q' << 5 << 9;
+        QTest::newRow("even SE") << 6 << 10 << 'c' << 7 << 10;
+        QTest::newRow("row 1 NE") << 1 << 5 << 'e' << 0 << 0;
+        QTest::newRow("row 26 SW") << 26 << 5 << 'z' << 0 << 0;
+        QTest::newRow("cell 1 W") << 7 << 1 << 'a' << 0 << 0;
+        QTest::newRow("cell 32 E") << 8 << 32 << 'd' << 0 << 0;
+        QTest::newRow("odd cell 32 SE") << 7 << 32 << 'c' << 0 << 0;
+        QTest::newRow("odd cell 1 SW") << 7 << 1 << 'z' << 8 << 1;
+        QTest::newRow("even cell 1 NW") << 8 << 1 << 'q' << 0 << 0;
+        QTest::newRow("even cell 32 NE") << 8 << 32 << 'e' << 7 << 32;
+        // clang-format on
+    }
+
+    void neighbour()
+    {
+        QFETCH(int, row);
+        QFETCH(int, cell);
+        QFETCH(char, direction);
+        QFETCH(int, toRow);
+        QFETCH(int, toCell);
+        const auto next = Neighbour(row, cell, Dir(direction));
+        QCOMPARE(next.has_value(), toRow != 0);
+        if (next)
+            QCOMPARE((*next), (GridCell { toRow, toCell }));
+        // Touching is mutual: the opposite direction returns to the start, over the whole grid.
+        for (int r = 1; r <= quobix::GridRows; ++r)
+            for (int c = 1; c <= quobix::GridCells; ++c)
+                for (Direction d : AllDirections)
+                    if (const auto step = Neighbour(r, c, d)) {
+                        const auto back = Neighbour(step->row, step->cell, Opposite(d));
+                        QVERIFY(back && *back == (GridCell { r, c }));
+                    }
+    }
+
     void rules_data()
     {
         QTest::addColumn<QStringList>("level");
-        QTest::addColumn<Direction>("direction");
+        QTest::addColumn<char>("direction");
         QTest::addColumn<QStringList>("after"); // empty: the move is not allowed
-        const auto E = Direction::East;
-        QTest::newRow("step") << QStringList { "#@ .#" } << E << QStringList { "# @.#" };
-        QTest::newRow("step onto target")
-            << QStringList { "#.@#" } << Direction::West << QStringList { "#+ #" };
-        QTest::newRow("into a wall") << QStringList { "#@#" } << E << QStringList {};
-        QTest::newRow("push") << QStringList { "#@$ #" } << E << QStringList { "# @$#" };
-        QTest::newRow("push onto target")
-            << QStringList { "#@$.#" } << E << QStringList { "# @*#" };
-        QTest::newRow("push off target") << QStringList { "#@* #" } << E << QStringList { "# +$#" };
-        QTest::newRow("push into a wall") << QStringList { "#@$#" } << E << QStringList {};
-        QTest::newRow("two objects in a row") << QStringList { "#@$$ #" } << E << QStringList {};
+        QTest::addColumn<int>("firstRow");
+        // Row 3 first: an odd row, so that the rows' shifts are as the comments say.
+        Rule("step", "#@ .#", 'd', "# @.#");
+        Rule("step onto target", "#.@#", 'a', "#+ #");
+        Rule("into a wall", "#@#", 'd', "");
+        Rule("push", "#@$ #", 'd', "# @$#");
+        Rule("push onto target", "#@$.#", 'd', "# @*#");
+        Rule("push off target", "#@* #", 'd', "# +$#");
+        Rule("push into a wall", "#@$#", 'd', "");
+        Rule("two objects in a row", "#@$$ #", 'd', "");
         // From the odd row 3 south-east goes to the same cell number, from the even row 4 too.
-        QTest::newRow("push south-east across rows") << QStringList { "#@  #", "# $ #",
-            "#   #" } << Direction::SouthEast << QStringList { "#   #", "# @ #", "# $ #" };
-        QTest::newRow("push north-west into a wall")
-            << QStringList { "##  #", "# $ #", "# @ #" } << Direction::NorthWest << QStringList {};
-        QTest::newRow("push north-east")
-            << QStringList { "#   #", "# $ #", "#@  #" } << Direction::NorthEast
-            << QStringList { "# $ #", "# @ #", "#   #" };
+        Rule("push SE across rows", "#@  #|# $ #|#   #", 'c', "#   #|# @ #|# $ #");
+        Rule("push NW into a wall", "##  #|# $ #|# @ #", 'q', "");
+        Rule("push NE", "#   #|# $ #|#@  #", 'e', "# $ #|# @ #|#   #");
+        Rule("off the grid, north", "@ $.", 'q', "", 1);
+        Rule("off the grid, west", "@ $.", 'a', "", 1);
     }
 
     void rules()
     {
         QFETCH(QStringList, level);
-        QFETCH(Direction, direction);
+        QFETCH(char, direction);
         QFETCH(QStringList, after);
-        // Row 3 first: an odd row, so that the rows' shifts are as the comments say.
-        const GamePosition start = Level(level, 3);
+        QFETCH(int, firstRow);
+        const GamePosition start = Level(level, firstRow);
         GamePosition position = start;
         GameMove made {};
-        QCOMPARE(position.Apply(direction, &made), !after.isEmpty());
+        QCOMPARE(position.Apply(Dir(direction), &made), !after.isEmpty());
         if (after.isEmpty()) {
             QVERIFY(position == start);
             return;
         }
-        QVERIFY(position == Level(after, 3));
+        QVERIFY(position == Level(after, firstRow));
         bool objectMoved = false;
         for (int i = 0; i < GridCellTotal; ++i)
             objectMoved = objectMoved || start.HasObject(i) != position.HasObject(i);
@@ -63,29 +129,16 @@ private slots:
         QVERIFY(position == start);
     }
 
-    void noStepOffTheGrid()
-    {
-        GamePosition position = Level({ "@ $." }, 1);
-        QVERIFY(!position.Apply(Direction::NorthWest));
-        QVERIFY(!position.Apply(Direction::West));
-    }
-
     void check_data()
     {
         QTest::addColumn<QStringList>("level");
         QTest::addColumn<Playability>("expected");
-        const QStringList closed { "#####", "#@$.#", "#####" };
-        QTest::newRow("closed") << closed << Playability::Playable;
-        QTest::newRow("gap in the wall")
-            << QStringList { "## ##", "#@$.#", "#####" } << Playability::Open;
-        QTest::newRow("an object does not close a gap")
-            << QStringList { "##*##", "#@$.#", "#####" } << Playability::Open;
-        QTest::newRow("two men") << QStringList { "#####", "#@$.@#", "######" }
-                                 << Playability::Invalid;
-        QTest::newRow("no target")
-            << QStringList { "#####", "#@  #", "#####" } << Playability::Invalid;
-        QTest::newRow("more objects")
-            << QStringList { "#####", "#@$$.#", "######" } << Playability::Invalid;
+        Check("closed", "#####|#@$.#|#####", Playability::Playable);
+        Check("gap in the wall", "## ##|#@$.#|#####", Playability::Open);
+        Check("an object closes no gap", "##*##|#@$.#|#####", Playability::Open);
+        Check("two men", "#####|#@$.@#|######", Playability::Invalid);
+        Check("no target", "#####|#@  #|#####", Playability::Invalid);
+        Check("more objects", "#####|#@$$.#|######", Playability::Invalid);
     }
 
     void check()
@@ -102,46 +155,26 @@ private slots:
     {
         const GamePosition position = Level({ "#######", "#@$  .#", "#     #", "#######" });
         const auto walk = position.WalkTo(CellIndex(3, 4));
-        QVERIFY(walk);
-        // Round the object through the row below: three steps.
-        QCOMPARE(walk->size(), std::size_t(3));
+        // Round the object through the row below: three steps, that replay to the cell.
+        QVERIFY(walk && walk->size() == 3);
+        std::vector<GameMove> moves;
+        for (Direction d : *walk)
+            moves.push_back({ d, false });
         GamePosition walked = position;
-        QVERIFY(Replay(walked, [&] {
-            std::vector<GameMove> moves;
-            for (Direction d : *walk)
-                moves.push_back({ d, false });
-            return moves;
-        }()));
+        QVERIFY(Replay(walked, moves));
         QCOMPARE(walked.Man(), CellIndex(3, 4));
         QVERIFY(!position.WalkTo(CellIndex(3, 3))); // the object's own cell
     }
 
-    void notation_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("formatted"); // "-": no solution
-        QTest::newRow("steps") << "qeadzc"
-                               << "qeadzc";
-        QTest::newRow("pushes") << "QEADZC"
-                                << "QEADZC";
-        QTest::newRow("blanks skipped") << "a d\r\nD"
-                                        << "adD";
-        QTest::newRow("unknown letter") << "adx"
-                                        << "-";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
-
     void notation()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, formatted);
-        const auto moves = ParseSolution(text);
-        QCOMPARE(moves ? FormatSolution(*moves) : QStringLiteral("-"), formatted);
-    }
-
-    void replayChecksTheCase()
-    {
+        // "-": no solution. Blanks are skipped; the case tells a push from a step.
+        const char* const cases[][2] = { { "qeadzc", "qeadzc" }, { "QEADZC", "QEADZC" },
+            { "a d\r\nD", "adD" }, { "adx", "-" }, { "", "" } };
+        for (const auto& [text, formatted] : cases) {
+            const auto moves = ParseSolution(QString::fromLatin1(text));
+            QCOMPARE(moves ? FormatSolution(*moves) : QStringLiteral("-"), QString(formatted));
+        }
         const GamePosition start = Level({ "#####", "#@$.#", "#####" });
         GamePosition position = start;
         QVERIFY(!Replay(position, *ParseSolution("d"))); // a push written as a step

@@ -34,23 +34,17 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        QTest::newRow("solved") << QStringList { "solved.qbx" }
-                                << QStringList { "solved.qbx: solved, pushes 1, moves 2, "
-                                                 "solution dD" }
-                                << 0 << "";
-        QTest::newRow("unsolvable")
-            << QStringList { "corner.qbx" } << QStringList { "corner.qbx: unsolvable" } << 1 << "";
-        QTest::newRow("no level") << QStringList { "words.qbx" }
-                                  << QStringList { "words.qbx: not read" } << 1
-                                  << "No quobix level found within the file.";
-        QTest::newRow("two men") << QStringList { "men.xsb" }
-                                 << QStringList { "men.xsb: invalid level" } << 1
-                                 << "The loaded level is invalid.";
-        QTest::newRow("one of two unsolved")
-            << QStringList { "solved.qbx", "corner.qbx" }
-            << QStringList { "solved.qbx: solved, pushes 1, moves 2, solution dD",
-                   "corner.qbx: unsolvable" }
-            << 1 << "";
+        const auto row = [](const char* name, const char* files, const char* lines, int status,
+                             const char* message = "") {
+            QTest::newRow(name) << Rows(files) << Rows(lines) << status << QString(message);
+        };
+        const QByteArray solved = "solved.qbx: solved, pushes 1, moves 2, solution dD";
+        row("solved", "solved.qbx", solved, 0);
+        row("unsolvable", "corner.qbx", "corner.qbx: unsolvable", 1);
+        row("no level", "words.qbx", "words.qbx: not read", 1,
+            "No quobix level found within the file.");
+        row("two men", "men.xsb", "men.xsb: invalid level", 1, "The loaded level is invalid.");
+        row("one of two unsolved", "solved.qbx|corner.qbx", solved + "|corner.qbx: unsolvable", 1);
     }
 
     void lines()

@@ -65,7 +65,7 @@ int BruteForcePushes(const GamePosition& start)
 // A closed room and a blind passage, one cell wide, with an object in it: the man can only
 // push it further in, so no solution exists, and only a search over the other objects'
 // positions shows it.
-const QStringList SmallTrap { "#########", "#. .#####", "# @$ $  #", "#   #####", "#########" };
+const QStringList SmallTrap = Rows("#########|#. .#####|# @$ $  #|#   #####|#########");
 
 }
 
@@ -78,18 +78,18 @@ private slots:
     void optimal_data()
     {
         QTest::addColumn<QStringList>("level"); // empty: the sample level named by the row
+        // clang-format off
         QTest::newRow("first-steps.qbx") << QStringList {};
         QTest::newRow("ring.qbx") << QStringList {};
-        QTest::newRow("around a pillar")
-            << QStringList { "########", "#  .   #", "# $# @ #", "#  $ . #", "########" };
-        QTest::newRow("two rows") << QStringList { "########", "#.   $ #", "# $ @ .#", "########" };
+        QTest::newRow("around a pillar") << Rows("########|#  .   #|# $# @ #|#  $ . #|########");
+        QTest::newRow("two rows") << Rows("########|#.   $ #|# $ @ .#|########");
         // Two levels where a search led on by a bound that overestimates takes the long way.
-        QTest::newRow("nearest target is wrong") << QStringList { "#########", "#     . #",
-            "#     $@#", "#   $.  #", "# #     #", "#       #", "#########" };
-        QTest::newRow("detour") << QStringList { "#########", "###   .##", "#@  # # #", "#  ###. #",
-            "# $  $  #", "# # # # #", "#########" };
-        QTest::newRow("three objects")
-            << QStringList { "########", "#. $   #", "#. $ # #", "#. $ @ #", "########" };
+        QTest::newRow("nearest target is wrong") << Rows("#########|#     . #|#     $@#|#   $.  #|"
+                                                         "# #     #|#       #|#########");
+        QTest::newRow("detour") << Rows("#########|###   .##|#@  # # #|#  ###. #|"
+                                        "# $  $  #|# # # # #|#########");
+        QTest::newRow("three objects") << Rows("########|#. $   #|#. $ # #|#. $ @ #|########");
+        // clang-format on
     }
 
     void optimal()
@@ -132,8 +132,7 @@ private slots:
         QTest::addColumn<QStringList>("level");
         QTest::addColumn<bool>("searches"); // whether it takes a search to know
         QTest::newRow("trap") << SmallTrap << true;
-        QTest::newRow("object in a corner")
-            << QStringList { "######", "#$ @.#", "######" } << false;
+        QTest::newRow("object in a corner") << Rows("######|#$ @.#|######") << false;
     }
 
     void unsolvable()
