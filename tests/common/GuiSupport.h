@@ -4,12 +4,12 @@
 // cell outline and whole-file reads and writes. Header only, so the core tests never link Qt
 // Widgets.
 
+#include "common/TestSupport.h"
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
 #include "geometry/GridGeometry.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFont>
 #include <QPoint>
 #include <QPointer>
@@ -63,19 +63,6 @@ inline PicturePart PartOfCellPicture(int x, int y)
     const int width = row == 0 ? 3 : row < 8 ? 2 : 1;
     return column >= outline[row] && column < outline[row] + width ? PicturePart::Outline
                                                                    : PicturePart::Outside;
-}
-
-inline void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
-inline QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Acts on modal windows as they open, one step per window in order. A step names the window's

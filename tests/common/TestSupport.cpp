@@ -6,6 +6,7 @@
 #include "state/CoreState.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -35,6 +36,19 @@ QStringList MessageRecorder::texts() const
     for (const auto& call : calls)
         result << call.text;
     return result;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void ResetCoreState() { InitCoreState(); }

@@ -30,6 +30,10 @@ public:
     QStringList texts() const;
 };
 
+// Whole files, written and read back; a file that cannot be read reads as empty.
+void WriteFile(const QString& path, const QByteArray& bytes);
+QByteArray ReadFile(const QString& path);
+
 // Every piece of core state back to its start value.
 void ResetCoreState();
 

@@ -4,7 +4,6 @@
 
 #include "game/SolveCommand.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,13 +16,7 @@ class TestSolveCommand : public QObject {
 
     QTemporaryDir dir;
 
-    QString Write(const QString& name, const QByteArray& text)
-    {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-            return QString();
-        return file.fileName();
-    }
+    void Write(const QString& name, const QByteArray& text) { WriteFile(dir.filePath(name), text); }
 
 private slots:
     void init() { ResetCoreState(); }
@@ -75,7 +68,8 @@ private slots:
     void gaveUpNamesTheLimit()
     {
         QVERIFY(dir.isValid());
-        const QString path = Write("large.qbx", QbxText(LargeTrap()));
+        const QString path = dir.filePath("large.qbx");
+        WriteFile(path, QbxText(LargeTrap()));
         QString output;
         QTextStream out(&output);
         QCOMPARE(RunSolveCommand({ path }, SolverLimits { 0.01, std::size_t(1) << 30 }, out), 1);

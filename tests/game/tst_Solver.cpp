@@ -17,8 +17,6 @@
 using namespace quobix;
 using namespace quobix::game;
 
-Q_DECLARE_METATYPE(SolveLimit)
-
 namespace {
 
 QString SampleLevel(const char* name)
@@ -145,31 +143,19 @@ private slots:
         QCOMPARE(BruteForcePushes(Level(level)), -1);
     }
 
-    void limits_data()
+    void givesUpAtEachLimit()
     {
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<int>("mebibytes");
-        QTest::addColumn<SolveLimit>("limit");
-        QTest::newRow("time") << 0.2 << 1024 << SolveLimit::Time;
-        QTest::newRow("memory") << 60.0 << 4 << SolveLimit::Memory;
-    }
-
-    void limits()
-    {
-        QFETCH(double, seconds);
-        QFETCH(int, mebibytes);
-        QFETCH(SolveLimit, limit);
-        SolverLimits limits { seconds, std::size_t(mebibytes) << 20 };
-        const SolveResult result = Solve(Level(LargeTrap()), limits);
-        QCOMPARE(result.outcome, SolveOutcome::GaveUp);
-        QCOMPARE(result.limit, limit);
-        QVERIFY(result.bytesStored <= limits.memoryBytes);
-    }
-
-    void cancelFromAnotherThread()
-    {
-        SolveControl control;
         const GamePosition level = Level(LargeTrap());
+        for (const auto& [limits, limit] :
+            { std::pair { SolverLimits { 0.2, 1 << 30 }, SolveLimit::Time },
+                std::pair { SolverLimits { 60, 4 << 20 }, SolveLimit::Memory } }) {
+            const SolveResult result = Solve(level, limits);
+            QCOMPARE(result.outcome, SolveOutcome::GaveUp);
+            QCOMPARE(result.limit, limit);
+            QVERIFY(result.bytesStored <= limits.memoryBytes);
+        }
+        // Cancelled from another thread, it answers at once.
+        SolveControl control;
         std::packaged_task<SolveResult()> task(
             [&] { return Solve(level, SolverLimits {}, &control); });
         std::future<SolveResult> done = task.get_future();
