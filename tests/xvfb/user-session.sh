@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# A user's session under Xvfb with the real editor window: load a level by keys and clicks only,
-# save it under a new name, and compare the file written. Skips (77) without Xvfb or xdotool.
+# A user's session under Xvfb with the real editor window, by keys and clicks only: load a level,
+# save it under a new name and compare the file written; paint a cell, then Ctrl+Z gives the grid
+# back pixel for pixel and Ctrl+Shift+Z paints it again. Skips (77) without the tools.
 set -uo pipefail
 editor=$1
 data=$2
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "no Xvfb/xdotool"; exit 77; }
+for tool in Xvfb xdotool import compare; do
+  command -v "$tool" >/dev/null || { echo "no $tool"; exit 77; }
+done
 
 work=$(mktemp -d)
 source "$(dirname "$0")/session.sh"
@@ -37,4 +40,16 @@ xdotool key --clearmodifiers Return
 wait_for "copy.qbx" test -f "$work/copy.qbx"
 cmp "$work/copy.qbx" "$data/hall.qbx" || fail "the file written differs from the level loaded"
 wait_for "the saved level's title" title_is "$main" "Quobix level editor: Level $work/copy.qbx"
-echo "loaded and saved under Xvfb"
+
+# The grid band of the window, below the menu bar and above the status line.
+grid() { import -window "$main" -crop 760x440+10+60 +repage "$work/$1.png"; }
+same() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1)" = "0" ]; }
+xdotool windowfocus --sync "$main"
+grid before
+click_at "$main" 300 254
+wait_for "the painted cell" eval 'grid painted; ! same before painted'
+xdotool key --clearmodifiers ctrl+z
+wait_for "the cell undone" eval 'grid undone; same before undone'
+xdotool key --clearmodifiers ctrl+shift+z
+wait_for "the cell redone" eval 'grid redone; same painted redone'
+echo "loaded, saved, painted, undone and redone under Xvfb"
