@@ -10,7 +10,6 @@
 #include "geometry/GridGeometry.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QPoint>
 #include <QPointer>
 #include <QStringList>
@@ -34,13 +33,7 @@ inline std::unique_ptr<quobix::frmQuobixEditorZN> MainWindow(bool shown = true)
 inline QPoint CellCentre(int row, int cell) { return quobix::geometry::CellCentre(row, cell); }
 inline QPoint PaletteCentre(int slot) { return { 28 * slot + 12, 530 + 14 }; }
 
-// The fonts the program names, replaced as the editor replaces them at start-up.
-inline void SubstituteFonts()
-{
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
-}
+using quobix::modQuobixEditorZN::SubstituteFonts;
 
 // Where (x, y) of a 25 x 28 cell picture lies, written from the drawn hexagon and independent of
 // the program's geometry: the interior is what a click selects and a picture paints, the outline

@@ -3,10 +3,10 @@
 //   helpgen <folder>   writes <folder>/help1.png .. help5.png
 
 #include "HelpPages.h"
+#include "editor/modQuobixEditorZN.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QFont>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -17,10 +17,7 @@ int main(int argc, char** argv)
     qunsetenv("QT_STYLE_OVERRIDE");
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    // As the editor does at start-up.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    quobix::modQuobixEditorZN::SubstituteFonts();
 
     if (argc != 2) {
         std::fprintf(stderr, "usage: helpgen <output-folder>\n");

@@ -47,15 +47,20 @@ int Main(const QString& levelFile)
 {
     InitGlobals();
     SetMessageBoxHandler(ShowQtMessageBox);
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
+    SubstituteFonts();
 
     frmQuobixEditorZN window;
     window.show();
     if (!levelFile.isEmpty())
         window.OpenLevelFile(levelFile);
     return QApplication::exec();
+}
+
+void SubstituteFonts()
+{
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
 }
 
 void InitGlobals()

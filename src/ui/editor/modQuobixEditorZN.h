@@ -12,6 +12,9 @@ int Main(const QString& levelFile = {});
 
 void InitGlobals();
 
+// The fonts the windows name, replaced by the free fonts that match their metrics.
+void SubstituteFonts();
+
 // Fills SkinPictures from CurrentSkin, looking its pictures up by name.
 void LoadSkinPictures();
 
