@@ -76,23 +76,27 @@ private slots:
     void optimal_data()
     {
         QTest::addColumn<QStringList>("level"); // empty: the sample level named by the row
+        QTest::addColumn<bool>("small"); // few enough positions for the breadth-first check
         // clang-format off
-        QTest::newRow("first-steps.qbx") << QStringList {};
-        QTest::newRow("ring.qbx") << QStringList {};
-        QTest::newRow("around a pillar") << Rows("########|#  .   #|# $# @ #|#  $ . #|########");
-        QTest::newRow("two rows") << Rows("########|#.   $ #|# $ @ .#|########");
+        QTest::newRow("first-steps.qbx") << QStringList {} << true;
+        QTest::newRow("ring.qbx") << QStringList {} << true;
+        QTest::newRow("honeycomb.xsb") << QStringList {} << false;
+        QTest::newRow("full-grid.qbx") << QStringList {} << false;
+        QTest::newRow("around a pillar") << Rows("########|#  .   #|# $# @ #|#  $ . #|########") << true;
+        QTest::newRow("two rows") << Rows("########|#.   $ #|# $ @ .#|########") << true;
         // Two levels where a search led on by a bound that overestimates takes the long way.
         QTest::newRow("nearest target is wrong") << Rows("#########|#     . #|#     $@#|#   $.  #|"
-                                                         "# #     #|#       #|#########");
+                                                         "# #     #|#       #|#########") << true;
         QTest::newRow("detour") << Rows("#########|###   .##|#@  # # #|#  ###. #|"
-                                        "# $  $  #|# # # # #|#########");
-        QTest::newRow("three objects") << Rows("########|#. $   #|#. $ # #|#. $ @ #|########");
+                                        "# $  $  #|# # # # #|#########") << true;
+        QTest::newRow("three objects") << Rows("########|#. $   #|#. $ # #|#. $ @ #|########") << true;
         // clang-format on
     }
 
     void optimal()
     {
         QFETCH(QStringList, level);
+        QFETCH(bool, small);
         GamePosition start = Level(level);
         if (level.isEmpty()) {
             QVERIFY(LoadLevelFile(SampleLevel(QTest::currentDataTag())));
@@ -100,7 +104,8 @@ private slots:
         }
         const SolveResult result = Solve(start, SolverLimits {});
         QCOMPARE(result.outcome, SolveOutcome::Solved);
-        QCOMPARE(result.pushes, BruteForcePushes(start));
+        if (small)
+            QCOMPARE(result.pushes, BruteForcePushes(start));
         // The letters replay by the rules to a solved position, and count what they say.
         GamePosition replay = start;
         const auto moves = ParseSolution(result.solution);
@@ -112,35 +117,16 @@ private slots:
                 moves->begin(), moves->end(), [](const GameMove& m) { return m.push; })));
     }
 
-    void largerLevelsReplay()
-    {
-        // Too many positions for the breadth-first check, but the solution must still play.
-        for (const char* name : { "honeycomb.xsb", "full-grid.qbx" }) {
-            QVERIFY(LoadLevelFile(SampleLevel(name)));
-            const GamePosition start = GamePosition::FromLevelLines();
-            const SolveResult result = Solve(start, SolverLimits {});
-            GamePosition replay = start;
-            QVERIFY(Replay(replay, *ParseSolution(result.solution)));
-            QVERIFY(replay.IsSolved());
-        }
-    }
-
-    void unsolvable_data()
-    {
-        QTest::addColumn<QStringList>("level");
-        QTest::addColumn<bool>("searches"); // whether it takes a search to know
-        QTest::newRow("trap") << SmallTrap << true;
-        QTest::newRow("object in a corner") << Rows("######|#$ @.#|######") << false;
-    }
-
     void unsolvable()
     {
-        QFETCH(QStringList, level);
-        QFETCH(bool, searches);
-        const SolveResult result = Solve(Level(level), SolverLimits {});
-        QCOMPARE(result.outcome, SolveOutcome::Unsolvable);
-        QCOMPARE(result.positionsSearched > 0, searches);
-        QCOMPARE(BruteForcePushes(Level(level)), -1);
+        // The trap takes a search to know; an object in a corner is seen at once.
+        for (const auto& [level, searches] :
+            { std::pair { SmallTrap, true }, std::pair { Rows("######|#$ @.#|######"), false } }) {
+            const SolveResult result = Solve(Level(level), SolverLimits {});
+            QCOMPARE(result.outcome, SolveOutcome::Unsolvable);
+            QCOMPARE(result.positionsSearched > 0, searches);
+            QCOMPARE(BruteForcePushes(Level(level)), -1);
+        }
     }
 
     void givesUpAtEachLimit()
