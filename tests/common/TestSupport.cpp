@@ -37,11 +37,10 @@ QStringList MessageRecorder::texts() const
     return result;
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes)
+bool WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }
 
 QByteArray ReadFile(const QString& path)

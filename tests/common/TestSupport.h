@@ -30,8 +30,9 @@ public:
     QStringList texts() const;
 };
 
-// Whole files, written and read back; a file that cannot be read reads as empty.
-void WriteFile(const QString& path, const QByteArray& bytes);
+// Whole files, written (true when all of it was) and read back; a file that cannot be read
+// reads as empty.
+bool WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);
 
 // Every piece of core state back to its start value.

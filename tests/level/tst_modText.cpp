@@ -10,176 +10,70 @@ using namespace quobix;
 
 class TestModText : public QObject {
     Q_OBJECT
-
-    static QStringList Buffer2()
-    {
-        QStringList lines;
-        for (int i = 1; i <= LevelHeight; ++i)
-            lines << LevelLines[2][i];
-        return lines;
-    }
-
+    // Grid rows "a|b" from grid row first; buffer 2 afterwards; "width, left margin, margin row".
+    // clang-format off
+    struct ExtractCase { QString grid; int first; bool padded; QString level, sizes; };
+    // clang-format on
 private slots:
     void init() { ResetCoreState(); }
 
-    void symbolLookups()
+    void extractLevel_data()
     {
-        // The alphabet lookup tells "X" (-1) from foreign characters (-2); the table lookup
-        // gives 7 for both.
-        const QString chars = QStringLiteral(" #$@.*+");
-        for (int code = 0; code < 7; ++code) {
-            QCOMPARE(SymbolCodeOf(chars[code]), code);
-            QCOMPARE(SymbolIndexOf(chars[code]), code);
-        }
-        QCOMPARE(SymbolCodeOf(QLatin1Char('X')), -1);
-        QCOMPARE(SymbolCodeOf(QLatin1Char('a')), -2);
-        QCOMPARE(SymbolIndexOf(QLatin1Char('X')), 7);
-        QCOMPARE(SymbolIndexOf(QLatin1Char('a')), 7);
+        QTest::addColumn<ExtractCase>("c");
+        const auto row = [](const char* tag, const ExtractCase& c) { QTest::newRow(tag) << c; };
+        // clang-format off
+        row("only line 26", { "#", 26, false, "#", "1 0 1" });
+        row("blank line inside, padded", { "  # #||  # # #", 3, true, "# #  |     |# # #", "5 2 1" });
+        row("margin at 1, even row", { " #   #|# #| $ . @ # #", 3, false, " #   #|# #| $ . @ # #", "10 0 2" });
+        row("margin tie: the first row", { "      #|   #|    #|   # #", 10, false, "   #|#| #|# #", "4 3 2" });
+        row("odd margin keeps the parity", { "   # #|    #", 3, true, "# #| # ", "3 3 1" });
+        // clang-format on
     }
 
-    void clearLinesAndFindUsedLines()
+    void extractLevel()
     {
-        modText::ClearLines(1, 1, 26);
-        QCOMPARE(LevelLines[1][26], QString(64, QLatin1Char(' ')));
-        LastUsedLine = 9;
+        QFETCH(ExtractCase, c);
+        SetGrid(c.grid.split('|'), c.first);
         modText::FindUsedLines();
-        QCOMPARE(FirstUsedLine, 0);
-        QCOMPARE(LastUsedLine, 9); // an empty grid leaves the old value
-        QCOMPARE(UserAnswer, 6);
-
-        modText::ClearLines(1, 5, 4); // an empty range changes nothing
-        QCOMPARE(LevelLines[1][5], QString(64, QLatin1Char(' ')));
-    }
-
-    void extractOnlyLine26()
-    {
-        SetGrid({ QStringLiteral("#") }, 26);
-        modText::FindUsedLines();
-        QCOMPARE(FirstUsedLine, 26);
-        QCOMPARE(LastUsedLine, 26);
-        modText::ExtractLevel(true);
-        QCOMPARE(LevelHeight, 1);
-        QCOMPARE(Buffer2(), QStringList { QStringLiteral("#") });
-        QCOMPARE(MarginLine, 1);
-    }
-
-    void extractKeepsBlankLineInside()
-    {
-        SetGrid({ QStringLiteral("  # #"), QString(), QStringLiteral("  # # #") }, 3);
-        modText::FindUsedLines();
-        modText::ExtractLevel(true);
-        QCOMPARE(Buffer2(), (QStringList { "# #", "", "# # #" }));
-        QCOMPARE(LevelWidth, 5);
-        QCOMPARE(LeftMargin, 2);
-
-        modText::ExtractLevel(false);
-        QCOMPARE(Buffer2(), (QStringList { "# #  ", "     ", "# # #" }));
-    }
-
-    void extractWithMarginAtPositionOne()
-    {
-        // Row 4 is even: its cells stand on the odd positions, the first at position 1.
-        SetGrid(
-            { QStringLiteral(" #   #"), QStringLiteral("# #"), QStringLiteral(" $ . @ # #") }, 3);
-        modText::FindUsedLines();
-        modText::ExtractLevel(true);
-        QCOMPARE(LeftMargin, 0);
-        QCOMPARE(LevelWidth, 10);
-        QCOMPARE(MarginLine, 2);
-        QCOMPARE(Buffer2(), (QStringList { " #   #", "# #", " $ . @ # #" }));
-    }
-
-    void tieOnSmallestMarginTakesFirstLine()
-    {
-        SetGrid({ QStringLiteral("      #"), QStringLiteral("   #"), QStringLiteral("    #"),
-                    QStringLiteral("   # #") },
-            10);
-        modText::FindUsedLines();
-        modText::ExtractLevel(true);
-        QCOMPARE(LeftMargin, 3);
-        QCOMPARE(MarginLine, 2);
-    }
-
-    void oddCutMarginKeepsParity()
-    {
-        // Row 3 (odd) has cells at positions 4 and 6, row 4 (even) at 5: the cut margin is 3.
-        SetGrid({ QStringLiteral("   # #"), QStringLiteral("    #") }, 3);
-        modText::FindUsedLines();
-        modText::ExtractLevel(false);
-        QCOMPARE(LeftMargin, 3);
-        QCOMPARE(MarginLine, 1);
-        QCOMPARE(Buffer2(), (QStringList { "# #", " # " }));
-    }
-
-    void copyBuffer()
-    {
-        LevelLines[2][1] = QStringLiteral("a");
-        LevelLines[3][1] = QStringLiteral("b");
-        LevelHeight = 0;
-        modText::CopyBuffer(2, 3);
-        QCOMPARE(LevelLines[3][1], QStringLiteral("b"));
-        LevelHeight = 1;
-        modText::CopyBuffer(2, 3);
-        QCOMPARE(LevelLines[3][1], QStringLiteral("a"));
+        modText::ExtractLevel(!c.padded);
+        QStringList level;
+        for (int k = 1; k <= LevelHeight; ++k)
+            level << LevelLines[2][k];
+        QCOMPARE(level.join('|'), c.level);
+        QCOMPARE(QString("%1 %2 %3").arg(LevelWidth).arg(LeftMargin).arg(MarginLine), c.sizes);
     }
 
     void checkBeforeSave_data()
     {
-        QTest::addColumn<QStringList>("grid");
-        QTest::addColumn<int>("men");
-        QTest::addColumn<int>("objects");
-        QTest::addColumn<int>("targets");
-        QTest::addColumn<QList<qint16>>("answers");
+        QTest::addColumn<QList<int>>("counts"); // men, objects, targets; no men: an empty grid
+        QTest::addColumn<qint16>("answer"); // to a question, UserAnswer after, and yes to extract
         QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("userAnswer");
-        QTest::addColumn<bool>("extracted");
-
-        const QStringList level { QStringLiteral(" # # #"), QStringLiteral("# $ . #"),
-            QStringLiteral(" # @ #") };
-        const QString invalid = QStringLiteral("This level is invalid.\rSave it anyway?");
-        QTest::newRow("empty grid") << QStringList() << 0 << 0 << 0 << QList<qint16>()
-                                    << "You can't save an empty grid" << 7 << false;
-        QTest::newRow("valid") << level << 1 << 1 << 1 << QList<qint16>() << "" << 6 << true;
-        QTest::newRow("two men, yes")
-            << level << 2 << 1 << 1 << QList<qint16> { 6 } << invalid << 6 << true;
-        QTest::newRow("more objects, no")
-            << level << 1 << 3 << 2 << QList<qint16> { 7 } << invalid << 7 << false;
-        QTest::newRow("no target, no")
-            << level << 1 << 0 << 0 << QList<qint16> { 7 } << invalid << 7 << false;
+        const QString invalid = "This level is invalid.\rSave it anyway?";
+        // clang-format off
+        QTest::newRow("empty grid") << QList { 0, 0, 0 } << vbNo << "You can't save an empty grid";
+        QTest::newRow("valid") << QList { 1, 1, 1 } << vbYes << "";
+        QTest::newRow("two men, saved anyway") << QList { 2, 1, 1 } << vbYes << invalid;
+        QTest::newRow("more objects, not saved") << QList { 1, 3, 2 } << vbNo << invalid;
+        QTest::newRow("no target, not saved") << QList { 1, 0, 0 } << vbNo << invalid;
+        // clang-format on
     }
 
     void checkBeforeSave()
     {
-        QFETCH(QStringList, grid);
-        QFETCH(int, men);
-        QFETCH(int, objects);
-        QFETCH(int, targets);
-        QFETCH(QList<qint16>, answers);
-        QFETCH(QString, message);
-        QFETCH(int, userAnswer);
-        QFETCH(bool, extracted);
-
+        QFETCH(QList<int>, counts);
+        QFETCH(qint16, answer);
         MessageRecorder recorder;
-        recorder.answers = answers;
-        SetGrid(grid, 5);
-        ManCount = static_cast<qint16>(men);
-        ObjectCount = static_cast<qint16>(objects);
-        TargetCount = static_cast<qint16>(targets);
-        LevelLines[2][1] = QStringLiteral("untouched");
-        LevelHeight = 0;
-
+        recorder.answers = { answer };
+        SetGrid(counts[0] ? QStringList { " # # #", "# $ . #", " # @ #" } : QStringList(), 5);
+        ManCount = static_cast<qint16>(counts[0]);
+        ObjectCount = static_cast<qint16>(counts[1]);
+        TargetCount = static_cast<qint16>(counts[2]);
+        LevelLines[2][1] = "untouched";
         modText::CheckLevelBeforeSave();
-
-        QCOMPARE(recorder.texts(), message.isEmpty() ? QStringList() : QStringList { message });
-        QCOMPARE(UserAnswer, userAnswer);
-        QCOMPARE(LevelLines[2][1] == QStringLiteral("untouched"), !extracted);
-        if (extracted) {
-            QCOMPARE(Buffer2(), (QStringList { " # # #", "# $ . #", " # @ #" }));
-            if (!message.isEmpty()) {
-                QCOMPARE(recorder.calls[0].title, QStringLiteral("Saving Warning..."));
-                QCOMPARE(recorder.calls[0].buttons, MsgButtons::YesNo);
-            }
-        }
+        QTEST(recorder.texts().join('/'), "message");
+        QCOMPARE(UserAnswer, answer);
+        QCOMPARE(QStringList({ LevelLines[2][1], LevelLines[2][2], LevelLines[2][3] }).join('|'),
+            answer == vbYes ? " # # #|# $ . #| # @ #" : "untouched||");
     }
 };
 
