@@ -6,37 +6,145 @@
 #include "level/LevelState.h"
 #include "level/modText.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
+#include <array>
 
 using namespace quobix;
 
 namespace {
 
-// The 26 grid lines that rows placed from firstRow give.
-QStringList Grid(const QStringList& rows, int firstRow)
+// A level character as { line, column, symbol }; a level as its characters.
+using Cells = QList<std::array<int, 3>>;
+
+Cells LevelCells()
 {
-    QStringList grid;
-    for (int line = 1; line <= GridRows; ++line) {
-        const int k = line - firstRow;
-        const QString text = k >= 0 && k < rows.size() ? rows[k] : QString();
-        grid << text.leftJustified(64, QLatin1Char(' '), true);
-    }
-    return grid;
+    Cells cells;
+    for (int line = 1; line <= GridRows; ++line)
+        for (int column = 1; column <= LevelLines[1][line].size(); ++column)
+            if (LevelLines[1][line][column - 1] != QLatin1Char(' '))
+                cells.append({ line, column, LevelLines[1][line][column - 1].unicode() });
+    return cells;
 }
 
-// One symbol per line of a level that spans all 26 lines: odd lines at column 2k, even lines at
-// 2k + 1, so the level has LeftMargin 2k - 1 and width 2.
-QStringList Column(int k)
+// The cells in text order; moved, when only the shape counts, so that the first is at (0, 0).
+Cells Sorted(Cells cells, bool shapeOnly)
 {
-    const QString symbols = QStringLiteral("#$.@*+");
-    QStringList rows;
-    for (int line = 1; line <= GridRows; ++line) {
-        const int column = 2 * k + (line % 2 == 0 ? 1 : 0);
-        rows << QString(column - 1, QLatin1Char(' ')) + symbols[line % symbols.size()];
-    }
-    return rows;
+    std::sort(cells.begin(), cells.end());
+    const auto first = cells.first();
+    for (auto& cell : cells)
+        cell = { cell[0] - shapeOnly * first[0], cell[1] - shapeOnly * first[1], cell[2] };
+    return cells;
 }
 
+// Clockwise turns in axial hex coordinates, (q, r) -> (-r, q + r), not the program's formula.
+Cells Turned(Cells cells, int turns)
+{
+    for (int k = 0; k < turns; ++k)
+        for (auto& cell : cells) {
+            const int q = (cell[1] - cell[0] - 1) / 2;
+            cell = { q + cell[0], q - cell[0] + 1, cell[2] };
+        }
+    return cells;
+}
+
+// The first and last line and column of the cells (never none).
+std::array<int, 4> Extent(const Cells& cells)
+{
+    const auto& [line, column, symbol] = cells.first();
+    std::array<int, 4> e { line, line, column, column };
+    for (const auto& [l, c, s] : cells)
+        e = { std::min(e[0], l), std::max(e[1], l), std::min(e[2], c), std::max(e[3], c) };
+    return e;
+}
+
+// A mirror about the level's middle line or column. Where that would put cells off the cell
+// positions, the range grows by one towards the side with more room (a tie: down or left); a level
+// as tall or wide as the grid moves a column or line instead (a tie: left or down), or stays.
+Cells Mirrored(Cells cells, bool topToBottom)
+{
+    auto [f, l, a, b] = Extent(cells);
+    const bool tall = f == 1 && l == GridRows, wide = a == 1 && b == 64;
+    for (auto& cell : cells) {
+        if (tall && wide)
+            break;
+        if (topToBottom && tall)
+            cell = { GridRows + 1 - cell[0], cell[1] + (64 - b <= a - 1 ? -1 : 1), cell[2] };
+        else if (topToBottom)
+            cell[0] = f + l + (f + l) % 2 * (f - 1 <= GridRows - l ? 1 : -1) - cell[0];
+        else if (wide)
+            cell = { cell[0] + (f - 1 > GridRows - l ? -1 : 1), 65 - cell[1], cell[2] };
+        else
+            cell[1] = a + b + (b - a) % 2 * (a - 1 >= 64 - b ? -1 : 1) - cell[1];
+    }
+    return cells;
+}
+
+// Brute force: some place puts every cell of the shape on a cell position of the grid.
+bool FitsSomewhere(const Cells& cells)
+{
+    const auto [f, l, a, b] = Extent(cells);
+    for (int dl = 1 - f; dl <= GridRows - l; ++dl)
+        for (int dc = 1 - a; dc <= 64 - b; ++dc)
+            if ((cells.first()[0] + cells.first()[1] + dl + dc) % 2 != 0)
+                return true;
+    return false;
+}
+
+// Line and column move per unit of amount of the direction buttons 1..8, north clockwise.
+constexpr int Units[9][2]
+    = { {}, { -1, 0 }, { -1, 1 }, { 0, 2 }, { 1, 1 }, { 1, 0 }, { 1, -1 }, { 0, -2 }, { -1, -1 } };
+
+// Brute force: every amount that keeps the level inside the grid, one step at a time.
+QStringList AmountsThatFit(const Cells& cells, int index)
+{
+    const auto [f, l, a, b] = Extent(cells);
+    const auto inside = [&](int n) {
+        const int dl = Units[index][0] * n, dc = Units[index][1] * n;
+        return f + dl >= 1 && l + dl <= GridRows && a + dc >= 1 && b + dc <= 64;
+    };
+    QStringList amounts;
+    for (int n = Units[index][1] == 0 ? 2 : 1; inside(n); n += Units[index][1] == 0 ? 2 : 1)
+        amounts << QString::number(n);
+    return amounts;
+}
+
+// Random symbols on random cell positions of a random part of the grid; often small, so that
+// rotations are offered, often reaching the grid's edges.
+Cells RandomLevel(QRandomGenerator& gen)
+{
+    const bool small = gen.bounded(2) == 0;
+    const int top = gen.bounded(3) == 0 ? 1 : gen.bounded(1, 27);
+    const int bottom = gen.bounded(3) == 0 ? 26 : std::min(26, top + gen.bounded(small ? 8 : 26));
+    const int left = gen.bounded(3) == 0 ? 1 : gen.bounded(1, 65);
+    const int right = gen.bounded(3) == 0 ? 64 : std::min(64, left + gen.bounded(small ? 16 : 64));
+    const int density = gen.bounded(5, 80);
+    Cells cells;
+    for (int line = top; line <= bottom; ++line)
+        for (int column = left; column <= right; ++column)
+            if ((line + column) % 2 == 1 && gen.bounded(100) < density)
+                cells.append({ line, column, QStringLiteral("#$@.*+")[gen.bounded(6)].unicode() });
+    if (cells.isEmpty())
+        cells.append({ top, (top + left) % 2 ? left : (left < 64 ? left + 1 : left - 1), '@' });
+    return cells;
+}
+
+// Levels that random ones seldom are: reaching opposite corners, turned by 60 degrees into a
+// level that fills the grid (the first only upside down, so not offered), and at the ties of the
+// mirrors' moves: as far from the top as from the bottom, or from the left as from the right.
+QList<Cells> FixedLevels()
+{
+    QList<Cells> levels { { { 1, 64, '#' }, { 26, 1, '$' } }, { { 1, 2, '#' }, { 26, 63, '$' } },
+        { { 2, 1, '#' }, { 25, 64, '$' } }, { { 1, 52, '#' }, { 26, 1, '#' }, { 26, 51, '$' } },
+        { { 1, 62, '#' }, { 22, 1, '$' }, { 23, 2, '.' }, { 26, 47, '@' } },
+        { { 13, 64, '$' }, { 14, 1, '#' } }, { { 12, 1, '#' }, { 15, 2, '$' } },
+        { { 5, 32, '#' }, { 5, 34, '$' }, { 6, 31, '.' } }, {} };
+    for (int line = 1; line <= GridRows; ++line)
+        levels.last().append({ line, 33 - line % 2, '#' });
+    return levels;
+}
 } // namespace
 
 class TestModDisplace : public QObject {
@@ -45,344 +153,98 @@ class TestModDisplace : public QObject {
 private slots:
     void init() { ResetCoreState(); }
 
-    void centerLevelInGrid_data()
-    {
-        QTest::addColumn<QStringList>("level");
-        QTest::addColumn<int>("marginLine");
-        QTest::addColumn<int>("firstRow");
-        const QString a = QStringLiteral("# $ . @ # ");
-        const QString b = QStringLiteral(" # * + # #");
-        QTest::newRow("margin line 1") << QStringList { a, b, a } << 1 << 13;
-        QTest::newRow("margin line 2") << QStringList { b, a, b } << 2 << 12;
-    }
-
-    void centerLevelInGrid()
-    {
-        QFETCH(QStringList, level);
-        QFETCH(int, marginLine);
-        QFETCH(int, firstRow);
-        for (int i = 0; i < level.size(); ++i)
-            LevelLines[2][i + 1] = level[i];
-        LastUsedLine = 3;
-        LevelWidth = 10;
-        MarginLine = static_cast<qint16>(marginLine);
-        modDisplace::CenterLevelInGrid();
-        for (QString& line : level)
-            line.prepend(QString(27, QLatin1Char(' ')));
-        QCOMPARE(GridText(), Grid(level, firstRow));
-        QVERIFY(!FlippedOnLoad);
-    }
-
-    void fullLevelPlacedByMarginParity_data()
-    {
-        QTest::addColumn<int>("marginLine");
-        QTest::addColumn<bool>("flipped");
-        QTest::newRow("odd margin line: upside down") << 3 << true;
-        QTest::newRow("even margin line: unchanged") << 2 << false;
-    }
-
-    void fullLevelPlacedByMarginParity()
-    {
-        QFETCH(int, marginLine);
-        QFETCH(bool, flipped);
-        QStringList level;
-        for (int i = 1; i <= GridRows; ++i) {
-            level << QString::number(i).leftJustified(64, QLatin1Char('#'));
-            LevelLines[2][i] = level.last();
-        }
-        LastUsedLine = 26;
-        LevelWidth = 64;
-        MarginLine = static_cast<qint16>(marginLine);
-        modDisplace::CenterLevelInGrid();
-        if (flipped)
-            std::reverse(level.begin(), level.end());
-        QCOMPARE(GridText(), level);
-        QCOMPARE(FlippedOnLoad, flipped);
-        QCOMPARE(TopOffset, 0);
-        QCOMPARE(LeftOffset, 0);
-    }
-
-    void shifts_data()
-    {
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("firstRow");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("amount");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<int>("expectedFirstRow");
-
-        QStringList tall(24);
-        tall.first() = QStringLiteral(" # #");
-        tall.last() = QStringLiteral("#");
-        const QStringList small { QStringLiteral(" # $"), QStringLiteral("@ .") };
-        QTest::newRow("north 2 from line 3") << tall << 3 << 1 << "2" << tall << 1;
-        QTest::newRow("east 1") << small << 5 << 3 << "1" << QStringList { "   # $", "  @ ." } << 5;
-        QTest::newRow("north-east 1")
-            << small << 5 << 2 << "1" << QStringList { "  # $", " @ ." } << 4;
-    }
-
-    void shifts()
-    {
-        QFETCH(QStringList, rows);
-        QFETCH(int, firstRow);
-        QFETCH(int, index);
-        QFETCH(QString, amount);
-        QFETCH(QStringList, expected);
-        QFETCH(int, expectedFirstRow);
-        SetGrid(rows, firstRow);
-        QVERIFY(modDisplace::ComputeDisplaceChoices().items[index].contains(amount));
-        modDisplace::PerformDisplacement(index, amount);
-        QCOMPARE(GridText(), Grid(expected, expectedFirstRow));
-        QCOMPARE(DisplaceAmount, amount.toInt());
-    }
-
-    void flipVerticallyGrowsOddRange_data()
-    {
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("firstRow");
-        QTest::addColumn<int>("expectedFirstRow");
-        const QStringList oddStart { " #", "$", " .", "@" };
-        const QStringList evenStart { "#", " $", ".", " @" };
-        QTest::newRow("lines 3..6: grows down") << oddStart << 3 << 4;
-        QTest::newRow("lines 12..15, tie: grows down") << evenStart << 12 << 13;
-        QTest::newRow("lines 20..23: grows up") << evenStart << 20 << 19;
-    }
-
-    void flipVerticallyGrowsOddRange()
-    {
-        QFETCH(QStringList, rows);
-        QFETCH(int, firstRow);
-        QFETCH(int, expectedFirstRow);
-        SetGrid(rows, firstRow);
-        modDisplace::FlipLevelVertically();
-        std::reverse(rows.begin(), rows.end());
-        QCOMPARE(GridText(), Grid(rows, expectedFirstRow));
-    }
-
-    void flipVerticallyFullHeight_data()
-    {
-        QTest::addColumn<int>("k");
-        QTest::addColumn<int>("move");
-        QTest::newRow("more room right") << 5 << 1;
-        QTest::newRow("tie goes left") << 16 << -1;
-        QTest::newRow("more room left") << 25 << -1;
-    }
-
-    void flipVerticallyFullHeight()
-    {
-        QFETCH(int, k);
-        QFETCH(int, move);
-        const QStringList before = Column(k);
-        SetGrid(before);
-        modDisplace::FlipLevelVertically();
-        // Line i holds old line 27 - i, moved one column so that its cells keep their parity.
-        QStringList expected;
-        for (int line = GridRows; line >= 1; --line)
-            expected << (move > 0 ? ' ' + before[line - 1] : before[line - 1].mid(1));
-        QCOMPARE(GridText(), Grid(expected, 1));
-    }
-
-    void flipHorizontallyEvenWidth_data()
-    {
-        QTest::addColumn<int>("margin");
-        QTest::addColumn<QStringList>("expected");
-        const QString to10(10, QLatin1Char(' '));
-        const QString to29(29, QLatin1Char(' '));
-        QTest::newRow("margin 10: columns 11..15")
-            << 10 << QStringList { to10 + " .", to10 + "  # $" };
-        QTest::newRow("margin 30, tie: columns 30..34")
-            << 30 << QStringList { to29 + ".", to29 + " # $" };
-    }
-
-    void flipHorizontallyEvenWidth()
-    {
-        // Width 4: the span grows by one column so that it has a middle column to mirror about.
-        QFETCH(int, margin);
-        QFETCH(QStringList, expected);
-        const QString blanks(margin, QLatin1Char(' '));
-        SetGrid({ blanks + "   .", blanks + "$ #" }, 5);
-        modDisplace::FlipLevelHorizontally();
-        QCOMPARE(GridText(), Grid(expected, 5));
-    }
-
-    void flipHorizontallyFullWidth_data()
-    {
-        QTest::addColumn<int>("firstRow");
-        QTest::addColumn<int>("expectedFirstRow");
-        QTest::newRow("more room below: down") << 10 << 11;
-        QTest::newRow("tie: down") << 13 << 14;
-        QTest::newRow("more room above: up") << 20 << 19;
-    }
-
-    void flipHorizontallyFullWidth()
-    {
-        QFETCH(int, firstRow);
-        QFETCH(int, expectedFirstRow);
-        // Column 1 and column 64 hold cells on lines of opposite parity.
-        const QString left = QStringLiteral("#");
-        const QString right = QString(63, ' ') + '$';
-        const bool evenFirst = firstRow % 2 == 0;
-        SetGrid(evenFirst ? QStringList { left, right } : QStringList { right, left }, firstRow);
-        modDisplace::FlipLevelHorizontally();
-        const QString mirroredLeft = QString(63, ' ') + '#';
-        const QString mirroredRight = QStringLiteral("$");
-        QCOMPARE(GridText(),
-            Grid(evenFirst ? QStringList { mirroredLeft, mirroredRight }
-                           : QStringList { mirroredRight, mirroredLeft },
-                expectedFirstRow));
-    }
-
-    void rotateRowOfThree_data()
-    {
-        QTest::addColumn<int>("turns");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<int>("marginLine");
-        QTest::newRow("60") << 1 << QStringList { "#  ", " $ ", "  ." } << 1;
-        QTest::newRow("120") << 2 << QStringList { "  #", " $ ", ".  " } << 3;
-        QTest::newRow("180") << 3 << QStringList { ". $ #" } << 1;
-    }
-
-    void rotateRowOfThree()
-    {
-        QFETCH(int, turns);
-        QFETCH(QStringList, expected);
-        QFETCH(int, marginLine);
-        LevelLines[3][1] = QStringLiteral("# $ .");
-        LevelHeight = 1;
-        LevelWidth = 5;
-        for (int k = 0; k < turns; ++k)
-            modDisplace::RotateBy60Degrees();
-        QStringList lines;
-        for (int i = 1; i <= LevelHeight; ++i)
-            lines << LevelLines[3][i];
-        QCOMPARE(lines, expected);
-        QCOMPARE(LevelWidth, expected.first().size());
-        QCOMPARE(LastUsedLine, LevelHeight);
-        QCOMPARE(MarginLine, marginLine);
-    }
-
-    void wideFlatLevelOffersOnly180()
-    {
-        QString row;
-        for (int i = 0; i < 30; ++i)
-            row += QString(QStringLiteral("#$.@*+")[i % 6]) + ' ';
-        SetGrid({ ' ' + row }, 13);
-        QCOMPARE(modDisplace::ComputeDisplaceChoices().items[9], QStringList { "180°" });
-        modDisplace::PerformDisplacement(9, QStringLiteral("180°"));
-        QCOMPARE(DisplaceAmount, 3);
-        std::reverse(row.begin(), row.end());
-        QCOMPARE(GridText()[12].trimmed(), row.trimmed());
-    }
-
-    void rotationFillingGrid_data()
-    {
-        QTest::addColumn<QStringList>("level");
-        QTest::addColumn<bool>("offered");
-        // Both turn by 60 degrees into exactly 26 lines of 64 characters; the first would start
-        // with a cell on an odd line, which only an upside-down placement could put on the grid.
-        QStringList odd(26);
-        odd[0] = QString(51, ' ') + '#';
-        odd[25] = "# " + QString(48, ' ') + '$';
-        QStringList even(26);
-        even[0] = QString(61, ' ') + '#';
-        even[21] = QStringLiteral("$");
-        even[22] = QStringLiteral(" .");
-        even[25] = QString(46, ' ') + '@';
-        QTest::newRow("odd margin line: not offered") << odd << false;
-        QTest::newRow("even margin line: offered") << even << true;
-    }
-
-    void rotationFillingGrid()
-    {
-        QFETCH(QStringList, level);
-        QFETCH(bool, offered);
-        for (const bool flag : { false, true }) {
-            FlippedOnLoad = flag;
-            SetGrid(level);
-            QCOMPARE(modDisplace::ComputeDisplaceChoices().items[9].contains("60°"), offered);
-            modDisplace::PerformDisplacement(9, QStringLiteral("60°"));
-            QCOMPARE(FlippedOnLoad, flag);
-            if (!offered) {
-                QCOMPARE(GridText(), Grid(level, 1));
-                continue;
-            }
-            const auto choices = modDisplace::ComputeDisplaceChoices();
-            QCOMPARE(LevelHeight, 26);
-            QCOMPARE(LevelWidth, 64);
-            QVERIFY(!choices.possible);
-            QVERIFY(!DisplacePossible);
-        }
-    }
-
-    void choices_data()
-    {
-        QTest::addColumn<QStringList>("rows");
-        QTest::addColumn<int>("firstRow");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QStringList>("items");
-        const QStringList top { "   # #", "    #" };
-        const QStringList second { "  # #", "   #" };
-        QTest::newRow("first line 1: north") << top << 1 << 1 << QStringList();
-        QTest::newRow("first line 1: north-east") << top << 1 << 2 << QStringList();
-        QTest::newRow("first line 1: north-west") << top << 1 << 8 << QStringList();
-        QTest::newRow("first line 2: north") << second << 2 << 1 << QStringList();
-        QTest::newRow("first line 2: north-east") << second << 2 << 2 << QStringList { "1" };
-        QTest::newRow("first line 2: north-west") << second << 2 << 8 << QStringList { "1" };
-        QTest::newRow("margin 0: west") << QStringList { "# # #" } << 10 << 7 << QStringList();
-        QTest::newRow("margin 0: south-west") << QStringList { "# #" } << 10 << 6 << QStringList();
-        QTest::newRow("margin 0: north-west") << QStringList { "# #" } << 10 << 8 << QStringList();
-        QTest::newRow("margin 1: west") << QStringList { " # #" } << 11 << 7 << QStringList();
-        QTest::newRow("margin 1: south-west")
-            << QStringList { " # #" } << 11 << 6 << QStringList { "1" };
-        QTest::newRow("margin 1: north-west")
-            << QStringList { " # #" } << 11 << 8 << QStringList { "1" };
-        QTest::newRow("5 blank lines above: north")
-            << QStringList { "  # #" } << 6 << 1 << QStringList { "2", "4" };
-        QTest::newRow("4 blank lines below: south")
-            << QStringList { "  # #" } << 22 << 5 << QStringList { "2", "4" };
-        QTest::newRow("3 free columns right: east")
-            << QStringList { QString(58, ' ') + "# #" } << 12 << 3 << QStringList { "1" };
-    }
-
-    void choices()
-    {
-        QFETCH(QStringList, rows);
-        QFETCH(int, firstRow);
-        QFETCH(int, index);
-        QFETCH(QStringList, items);
-        SetGrid(rows, firstRow);
-        const auto choices = modDisplace::ComputeDisplaceChoices();
-        QVERIFY(choices.possible);
-        QCOMPARE(choices.items[index], items);
-    }
-
-    void nothingPossible()
+    // Each level is offered exactly the amounts and angles that fit, and every offered operation,
+    // the centring and the mirrors move its cells as the hexagon model says, keep each on a cell
+    // position and leave the flag of a flip on loading alone; a list text that is no number
+    // changes nothing. Six single turns, and a turn and its inverse, give the centred level.
+    void everyOfferedDisplacementKeepsTheLevel()
     {
         SetGrid({});
-        QVERIFY(!modDisplace::ComputeDisplaceChoices().possible); // empty grid
-        QStringList full;
-        for (int line = 1; line <= GridRows; ++line)
-            full << (line % 2 == 0 ? "#" : QString(63, ' ') + '#');
-        SetGrid(full);
-        const auto choices = modDisplace::ComputeDisplaceChoices();
-        QVERIFY(!choices.possible);
-        QVERIFY(!DisplacePossible);
-        for (const QStringList& items : choices.items)
-            QVERIFY(items.isEmpty());
-        // Neither mirror has a line or column to move into: the level stays.
-        modDisplace::FlipLevelVertically();
-        modDisplace::FlipLevelHorizontally();
-        QCOMPARE(GridText(), Grid(full, 1));
+        QVERIFY(!modDisplace::ComputeDisplaceChoices().possible);
+        QRandomGenerator gen(20261206);
+        const QList<Cells> fixed = FixedLevels();
+        int filling = 0;
+        for (int round = 0; round < 200 + fixed.size(); ++round) {
+            const Cells before = round < 200 ? RandomLevel(gen) : fixed[round - 200];
+            SetGrid({});
+            for (const auto& [line, column, symbol] : before)
+                LevelLines[1][line][column - 1] = QChar(symbol);
+            const QStringList level = GridText();
+            const auto choices = modDisplace::ComputeDisplaceChoices();
+            QCOMPARE(GridText(), level);
+            QCOMPARE(choices.possible, Extent(before) != (std::array { 1, GridRows, 1, 64 }));
+            QCOMPARE(DisplacePossible, choices.possible);
+            filling += !choices.possible;
+            for (int index = 1; index <= 8; ++index)
+                QCOMPARE(choices.items[index], AmountsThatFit(before, index));
+            QStringList angles;
+            for (int turns = 1; turns <= 5 && choices.possible; ++turns)
+                if (FitsSomewhere(Turned(before, turns)))
+                    angles << QString::number(60 * turns) + QChar(0x00B0);
+            QCOMPARE(choices.items[9], angles);
+            QList<QPair<int, QString>> operations { { 0, {} }, { 10, {} }, { 11, {} }, { 1, {} },
+                { 3, {} }, { 9, {} }, { 9, "x60" } };
+            for (int index = 1; index <= 9; ++index)
+                for (const QString& text : choices.items[index])
+                    operations.append({ index, text });
+
+            QStringList centred;
+            for (const auto& [index, text] : operations) {
+                SetGrid(level);
+                const bool flag = FlippedOnLoad = gen.bounded(2) == 0;
+                modDisplace::PerformDisplacement(index, text);
+                const QString at = QString::asprintf("round %d, button %d ", round, index) + text;
+                const Cells after = LevelCells();
+                const bool onCells = std::all_of(
+                    after.begin(), after.end(), [](auto& c) { return (c[0] + c[1]) % 2 == 1; });
+                QVERIFY2(FlippedOnLoad == flag && onCells
+                        && GridText().join(QString()).size() == GridRows * 64,
+                    qPrintable(at));
+                const int turns = QString(text).remove(QChar(0x00B0)).toInt() / 60;
+                Cells expected
+                    = index >= 10 ? Mirrored(before, index == 10) : Turned(before, turns);
+                for (auto& cell : expected)
+                    for (int k : { 0, 1 })
+                        cell[k] += index <= 8 ? Units[index][k] * text.toInt() : 0;
+                const bool shapeOnly = turns > 0 || (index == 0 && choices.possible);
+                QVERIFY2(Sorted(after, shapeOnly) == Sorted(expected, shapeOnly), qPrintable(at));
+                if (index == 0)
+                    centred = GridText();
+            }
+
+            // Six single turns of the work buffer, whether or not the steps fit the grid.
+            SetGrid(level);
+            modText::PrepareLevelForDisplace();
+            modText::CopyBuffer(2, 3);
+            for (int k = 0; k < 6; ++k)
+                modDisplace::RotateBy60Degrees();
+            modText::CopyBuffer(3, 2);
+            modDisplace::CenterLevelInGrid();
+            QVERIFY2(GridText() == centred, qPrintable(QString::number(round)));
+            if (!angles.contains("60°"))
+                continue;
+            SetGrid(level);
+            modDisplace::PerformDisplacement(9, QStringLiteral("60°"));
+            modDisplace::PerformDisplacement(9, QStringLiteral("300°"));
+            QVERIFY2(GridText() == centred, qPrintable(QString::number(round)));
+        }
+        QVERIFY(filling > 0); // some levels fill the grid
     }
 
-    void unreadableListTextChangesNothing()
+    // A level whose cells would land between the cell positions when centred goes one line
+    // lower, not one column across, when its side gaps are equal.
+    void centringMovesDownOnATie()
     {
-        SetGrid({ "  # #" }, 6);
-        const QStringList before = GridText();
-        for (const int index : { 1, 3, 9 })
-            modDisplace::PerformDisplacement(index, QString());
-        modDisplace::PerformDisplacement(9, QStringLiteral("x60"));
-        QCOMPARE(GridText(), before);
+        QStringList expected(GridRows, QString(64, ' '));
+        for (int i = 1; i <= 3; ++i) {
+            LevelLines[2][i] = QString::number(i).leftJustified(44, '#');
+            expected[11 + i] = (QString(10, ' ') + LevelLines[2][i]).leftJustified(64);
+        }
+        LastUsedLine = 3;
+        LevelWidth = 44;
+        MarginLine = 2;
+        modDisplace::CenterLevelInGrid();
+        QCOMPARE(GridText(), expected);
     }
 };
 
