@@ -1,5 +1,5 @@
+#include "common/GuiSupport.h"
 #include "common/TestRegistry.h"
-#include "windows/WindowsTestSupport.h"
 
 #include "dialogs/frmDisplace.h"
 #include "dialogs/frmLoadOrSave.h"
@@ -15,73 +15,117 @@
 #include "windows/frmLevelInfo.h"
 #include "windows/frmQBX.h"
 
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
-#include <functional>
-#include <memory>
 
 using namespace quobix;
 
-using WindowMaker = std::function<std::unique_ptr<QWidget>()>;
-Q_DECLARE_METATYPE(WindowMaker)
+// One window: how it is made, its title, client size, controls (see Controls) and load/save mode.
+struct WindowCase {
+    std::unique_ptr<QWidget> (*make)();
+    QString title;
+    QSize size;
+    QString controls;
+    qint16 mode = LoadMode;
+};
+Q_DECLARE_METATYPE(WindowCase)
 
 namespace {
-template <typename T> WindowMaker Make(qint16 mode = 1)
+template <typename T> std::unique_ptr<QWidget> Make() { return std::make_unique<T>(); }
+void Row(const char* name, const WindowCase& c) { QTest::newRow(name) << c; }
+
+// The client's controls in tab order, each as a button's caption or its class's capitals, then
+// @x,y,w,h (@x,y where expected gives only that: a label sized by its font). Marks one cut off by
+// the client's edge (an edge or scroll bar lost) and one without a caption or a filling picture.
+QString Controls(QWidget* client, const QStringList& expected)
 {
-    return [mode] {
-        LoadOrSaveMode = mode;
-        return std::unique_ptr<QWidget>(new T);
-    };
+    QStringList shown;
+    for (QWidget* w = client->nextInFocusChain(); w != client; w = w->nextInFocusChain()) {
+        if (w->parentWidget() != client || w->isWindow())
+            continue;
+        auto* button = qobject_cast<QAbstractButton*>(w);
+        auto* label = qobject_cast<QLabel*>(w);
+        QString tag = button ? button->text().remove(QLatin1Char('&')) : QString();
+        if (button && tag.isEmpty() && button->icon().pixmap(button->iconSize()).isNull())
+            tag = QStringLiteral("no picture: ");
+        if (label && label->text().isEmpty() && label->pixmap().size() != label->size())
+            tag = QStringLiteral("picture not filling: ");
+        if (!client->rect().contains(w->geometry()))
+            tag = QStringLiteral("outside: ");
+        if (tag.isEmpty())
+            tag = QString(w->metaObject()->className()).remove(QRegularExpression("[^A-Z]")).mid(1);
+        const QRect r = w->geometry();
+        const QString at = QString::asprintf("@%d,%d,%d,%d", r.x(), r.y(), r.width(), r.height());
+        const bool placedOnly = expected.value(shown.size()).count(QLatin1Char(',')) == 1;
+        shown << tag + (placedOnly ? at.section(QLatin1Char(','), 0, 1) : at);
+    }
+    return shown.join(QLatin1Char(' '));
 }
 }
 
-// Every control of every window lies whole inside the window's client area, so no edge or
-// scroll bar is cut off.
+// Every window's title, client size and the place of each control.
 class TestWindowGeometry : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { SubstituteFonts(); }
     void init() { modQuobixEditorZN::InitGlobals(); }
 
-    void controlsFitTheirWindow_data()
+    void windows_data()
     {
-        QTest::addColumn<WindowMaker>("make");
-        QTest::newRow("main window")
-            << WindowMaker([] { return std::unique_ptr<QWidget>(new frmQuobixEditorZN); });
-        QTest::newRow("load") << Make<frmLoadOrSave>(1);
-        QTest::newRow("save") << Make<frmLoadOrSave>(2);
-        QTest::newRow("progress") << Make<frmLoadOrSaveInfo>(1);
-        QTest::newRow("displace") << Make<frmDisplace>();
-        QTest::newRow("text view") << Make<frmQBX>();
-        QTest::newRow("level info") << Make<frmLevelInfo>();
-        QTest::newRow("help 1") << Make<frmHelp1>();
-        QTest::newRow("help 2") << Make<frmHelp2>();
-        QTest::newRow("help 3") << Make<frmHelp3>();
-        QTest::newRow("help 4") << Make<frmHelp4>();
-        QTest::newRow("help 5") << Make<frmHelp5>();
-        QTest::newRow("about") << Make<frmAboutQuobixEdit>();
+        QTest::addColumn<WindowCase>("c");
+        const QString loadSave
+            = "L@4,4 CB@62,1,173,21 L@5,27 LW@62,24,173,126 L@5,154 "
+              "LW@62,151,173,149 L@4,306 LE@62,303,173,24 L@4,331 CB@62,328,173,24 L@262,4 "
+              "PTE@367,1,424,184 L@262,194 LE@367,191,424,24 L@262,224 PTE@367,221,424,184 "
+              "Load@33,366,66,33 Save@33,366,66,33 Cancel@188,366,66,33";
+        const QString displace
+            = "PB@99,36,25,25 PB@120,4,25,25 PB@194,4,25,25 PB@194,36,25,25 "
+              "PB@194,68,25,25 PB@120,68,25,25 PB@46,68,25,25 PB@46,36,25,25 PB@46,4,25,25 "
+              "PB@61,100,25,25 PB@127,100,25,25 PB@194,100,25,25 CB@78,4,39,24 CB@152,4,39,24 "
+              "CB@152,36,39,24 CB@152,68,39,24 CB@78,68,39,24 CB@4,68,39,24 CB@4,36,39,24 "
+              "CB@4,4,39,24 CB@4,100,54,24";
+        const QString help = "Quobix editor help";
+        const QSize page(642, 536);
+        const QString leaf = "Next@585,504,55,30 Previous@527,504,55,30 Cancel@469,504,55,30";
+        // clang-format off
+        Row("main window", { Make<frmQuobixEditorZN>, "Quobix level editor", { 796, 558 }, "LE@200,537,151,20 "
+            "LE@350,537,103,20 LE@452,537,119,20 LE@571,537,87,20 LE@657,537,87,20 LE@743,537,53,20" });
+        Row("load", { Make<frmLoadOrSave>, "Load Level", { 794, 408 }, loadSave });
+        Row("save", { Make<frmLoadOrSave>, "Save Level", { 794, 408 }, loadSave, SaveMode });
+        Row("progress", { Make<frmLoadOrSaveInfo>, "Loading...", { 354, 96 }, "L@11,22,335,54" });
+        Row("displace", { Make<frmDisplace>, "Displace level", { 223, 129 }, displace });
+        Row("text view", { Make<frmQBX>, "Level in qbx format", { 543, 425 }, "PTE@0,0,542,424" });
+        Row("level info", { Make<frmLevelInfo>, "Level Info", { 529, 401 }, "LE@105,190,424,24 "
+            "PTE@105,220,424,181 PTE@105,0,424,184 L@0,222,105,16 L@0,192,86,16 L@1,2,86,16" });
+        Row("help 1", { Make<frmHelp1>, help, page, "Next@585,504,55,30 Cancel@529,504,55,30" });
+        Row("help 2", { Make<frmHelp2>, help, page, leaf });
+        Row("help 3", { Make<frmHelp3>, help, page, leaf });
+        Row("help 4", { Make<frmHelp4>, help, page, leaf });
+        Row("help 5", { Make<frmHelp5>, help, page, "Cancel@528,504,55,30 Previous@585,504,55,30" });
+        Row("about", { Make<frmAboutQuobixEdit>, "About Quobix level editor", { 237, 312 },
+            "OK@84,275,68,29 L@14,181,51,42 L@22,11,192,66 L@14,82,208,66 L@4,159,229,110" });
+        // clang-format on
     }
 
-    void controlsFitTheirWindow()
+    void windows()
     {
-        QFETCH(WindowMaker, make);
-        const std::unique_ptr<QWidget> window = make();
+        QFETCH(WindowCase, c);
+        LoadOrSaveMode = c.mode;
+        const std::unique_ptr<QWidget> window = c.make();
+        QCOMPARE(window->windowTitle(), c.title);
         QWidget* client = window.get();
         if (auto* main = qobject_cast<frmQuobixEditorZN*>(client))
             client = main->Canvas();
-        for (QWidget* control : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (control->isWindow())
-                continue;
-            QVERIFY2(client->rect().contains(control->geometry()),
-                qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 outside %6x%7")
-                               .arg(control->metaObject()->className())
-                               .arg(control->x())
-                               .arg(control->y())
-                               .arg(control->width())
-                               .arg(control->height())
-                               .arg(client->width())
-                               .arg(client->height())));
+        QCOMPARE(client->size(), c.size);
+        if (qobject_cast<QDialog*>(client)) {
+            QCOMPARE(client->minimumSize(), client->maximumSize());
+            QVERIFY(!(client->windowFlags()
+                & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         }
+        QCOMPARE(Controls(client, c.controls.split(QLatin1Char(' '))), c.controls);
     }
 };
 

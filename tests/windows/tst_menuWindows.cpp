@@ -1,0 +1,314 @@
+#include "common/GuiSupport.h"
+#include "common/TestRegistry.h"
+
+#include "editor/GridCanvas.h"
+#include "level/LevelState.h"
+#include "windows/frmAboutQuobixEdit.h"
+#include "windows/frmHelpPage.h"
+#include "windows/frmLevelInfo.h"
+#include "windows/frmPlay.h"
+#include "windows/frmQBX.h"
+#include "windows/frmSolveProgress.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextDocument>
+
+using namespace quobix;
+
+namespace {
+const QStringList Level { " # # # # # # #", "# @   $   . #", " # # # # # # #" };
+const QString Ps(QChar::ParagraphSeparator);
+
+// The top comment, the author and the bottom comment.
+using Texts = QStringList;
+
+QString FieldText(const QPlainTextEdit* f) { return f->document()->toRawText().replace(Ps, "\n"); }
+
+// The texts as the fields show them: "\n" between lines.
+Texts InFields(Texts texts) { return texts.replaceInStrings(CRLF, LF).replaceInStrings(Ps, LF); }
+
+// Types into whatever has the focus: characters, and keys named in braces ("{Ctrl+A}").
+void Type(const QString& keys)
+{
+    static const QRegularExpression token(QStringLiteral("(?s)\\{([^}]+)\\}|."));
+    for (const QRegularExpressionMatch& key : token.globalMatch(keys)) {
+        if (key.hasCaptured(1))
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key.captured(1)));
+        else
+            QTest::keyClick(QApplication::focusWidget(), key.captured(0).at(0).toLatin1());
+    }
+}
+
+void Row(const char* name, const Texts& before, const QString& keys = {}, Texts after = {})
+{
+    QTest::newRow(name) << before << keys << (after.isEmpty() ? before : after);
+}
+}
+
+// The windows the main window's Level and Help menus open.
+class TestMenuWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<frmQuobixEditorZN> window;
+    QMap<int, QImage> pictures; // each help page's, as drawn
+
+    // True when a click sent through the window system (which a modal window blocks) placed a wall.
+    bool ClickReachesMainWindow()
+    {
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+            window->Canvas()->mapTo(window.get(), CellCentre(4, 4)));
+        return CharAt(LevelLines[1][4], CellPosition(4, 4)) == QLatin1Char('#');
+    }
+
+    // While a help page or the About window is open, the main window takes no input.
+    void CheckModal(QDialog* open)
+    {
+        QCOMPARE(open->parentWidget(), window.get());
+        QVERIFY(!ClickReachesMainWindow());
+    }
+
+    // Opens a window with item and acts on it with step, which must close it.
+    template <typename T> void Run(QAction* item, std::function<void(T*)> step)
+    {
+        ModalScript script;
+        script.Then<T>(step);
+        item->trigger();
+        QVERIFY(script.Finished());
+    }
+
+    // Checks a help page, then clicks the button captioned action, "close"s it or types "{keys}".
+    void OnPage(frmHelpPage* page, const QString& action)
+    {
+        CheckModal(page);
+        // The picture is painted unscaled at the top left.
+        const QImage art = page->Picture().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = page->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(shown.copy(0, 0, 639, 500), art.copy(0, 0, 639, 500));
+        pictures[page->Page()] = art;
+        QPushButton* chosen = nullptr;
+        for (QPushButton* button : page->findChildren<QPushButton*>())
+            if (button->text().remove(QLatin1Char('&')) == action)
+                chosen = button;
+        if (chosen)
+            QTest::mouseClick(chosen, Qt::LeftButton);
+        else if (action == QLatin1String("close"))
+            page->close();
+        else
+            Type(action);
+    }
+
+    // Opens Level, Info..., types keys, closes it with the close box and returns what it showed.
+    Texts EditInfo(const QString& keys = {})
+    {
+        Texts shown;
+        Run<frmLevelInfo>(window->mnuInfo, [&](frmLevelInfo* info) {
+            shown = { FieldText(info->txtTopComment), info->txtAuthor->text(),
+                FieldText(info->txtBottomComment) };
+            Type(keys);
+            info->close();
+        });
+        return shown;
+    }
+
+    // Opens Level, View..., tries to type over the text, copies it all; returns what it showed.
+    QStringList OpenView(QString* text = nullptr)
+    {
+        QStringList shown;
+        Run<frmQBX>(window->mnuQBX, [&](frmQBX* view) {
+            // The rows line up as hexagons only in a fixed-pitch font.
+            QVERIFY(QFontInfo(view->txtLevel->font()).fixedPitch());
+            QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+            view->txtLevel->setFocus();
+            Type("a{Return}{Del}{Backspace}{Ctrl+A}{Ctrl+X}{Ctrl+V}{Ctrl+A}{Ctrl+C}");
+            shown = view->txtLevel->toPlainText().split(QLatin1Char('\n'));
+            if (text)
+                *text = view->LevelText();
+            view->close();
+        });
+        return shown;
+    }
+
+private slots:
+    void initTestCase() { SubstituteFonts(); }
+    void init() { window = MainWindow(); }
+    void cleanup() { window.reset(); }
+
+    void helpLeafing_data()
+    {
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QString>("pages");
+        // clang-format off
+        QTest::newRow("every page") << "Next Next Next Next Previous Previous Previous Previous Cancel"
+                                    << "1 2 3 4 5 4 3 2 1";
+        QTest::newRow("Cancel on the last page") << "Next Next Next Next Cancel" << "1 2 3 4 5";
+        QTest::newRow("access keys") << "{Alt+N} {Alt+N} {Alt+P} {Alt+C}" << "1 2 3 2";
+        QTest::newRow("Return on the first button") << "{Return} {Return} Cancel" << "1 2 3";
+        QTest::newRow("close box") << "Next close" << "1 2";
+        QTest::newRow("Escape") << "Next {Esc}" << "1 2";
+        // clang-format on
+    }
+
+    void helpLeafing()
+    {
+        QFETCH(QString, actions);
+        QFETCH(QString, pages);
+        // Opened twice: the help starts again at page 1.
+        for (int round = 0; round < 2; ++round) {
+            ModalScript script;
+            for (const QString& action : actions.split(QLatin1Char(' ')))
+                script.Then<frmHelpPage>([=](frmHelpPage* page) { OnPage(page, action); });
+            window->mnuHelp->trigger();
+            QVERIFY(script.Finished());
+            QCOMPARE(script.met.join(QLatin1Char(' ')).remove(QStringLiteral("frmHelp")), pages);
+        }
+        QVERIFY(ClickReachesMainWindow());
+        for (const QImage& picture : pictures) // every page has a picture of its own
+            QCOMPARE(pictures.values().count(picture), 1);
+    }
+
+    void about()
+    {
+        Run<frmAboutQuobixEdit>(window->mnuAbout, [this](frmAboutQuobixEdit* about) {
+            CheckModal(about);
+            // Several lines each, broken with the label's own line break.
+            for (QLabel* label : { about->lbl1about, about->lbl2about, about->lbl3About })
+                QVERIFY(label->text().count(LF) >= 3 && !label->text().contains(CR));
+            const QRegularExpression versionAndDate("version [\\d.]+\\s+\\d{4}-\\d\\d-\\d\\d");
+            QVERIFY(about->lbl3About->text().contains(versionAndDate));
+            QCOMPARE(QApplication::focusWidget(), about->cmdAbout);
+            QTest::keyClick(about, Qt::Key_Return); // OK is the default
+        });
+        QVERIFY(ClickReachesMainWindow());
+    }
+
+    // Keys are typed from the author field, which has the focus when the window opens.
+    void infoKeepsTheTexts_data()
+    {
+        QTest::addColumn<Texts>("before");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<Texts>("after");
+        // clang-format off
+        Row("blanks and blank lines", { "First\r\n\r\n  in  \r\nlast\r\n", "  Ann  ", "\r\nend\r\n\r\n" });
+        Row("author longer than a line field's limit", { "", QString(40000, 'a'), "" });
+        Row("paragraph separator in a comment", { "one" + Ps + "two", "", Ps });
+        Row("cleared and typed", { "old", "A", "" }, "\b{Tab}{Tab}{Ctrl+A}a\rb ", { "a\r\nb ", "", "" });
+        Row("Tab order: author, bottom, top", { "", "", "" }, "x{Tab}y{Tab}z{Tab}{End}!", { "z", "x!", "y" });
+        // clang-format on
+    }
+
+    void infoKeepsTheTexts()
+    {
+        QFETCH(Texts, before);
+        QFETCH(QString, keys);
+        QFETCH(Texts, after);
+        TopComment = before[0], Author = before[1], BottomComment = before[2];
+        QCOMPARE(EditInfo(keys), InFields(before));
+        QCOMPARE((Texts { TopComment, Author, BottomComment }), after);
+        // Shown again as typed, and kept as they are when closed untouched.
+        QCOMPARE(EditInfo(), InFields(after));
+        QCOMPARE((Texts { TopComment, Author, BottomComment }), after);
+    }
+
+    // Typing is refused, copying works, and the view shows the level as it is when opened: every
+    // row at full width, down to the last.
+    void viewShowsTheGrid()
+    {
+        QCOMPARE(OpenView(), QStringList(26, QString(64, QLatin1Char(' '))));
+        SetGrid({ "# $ . @ #", QString(" #").repeated(32), QString(". ").repeated(32) }, 24);
+        const QStringList grid = GridText();
+        QString text;
+        QCOMPARE(OpenView(&text), grid);
+        QCOMPARE(QGuiApplication::clipboard()->text().split(QLatin1Char('\n')), grid);
+        QCOMPARE(text, grid.join(CRLF));
+        QCOMPARE(GridText(), grid); // the view leaves the level alone
+    }
+
+    // The play window on a level of one row: man, floor, object, floor, target.
+    void playByClicksAndKeys()
+    {
+        SetGrid(Level, 5);
+        const QStringList edited = GridText();
+        MessageRecorder recorder;
+        Run<frmPlay>(window->mnuPlay, [](frmPlay* play) {
+            const auto man = [play] { return play->Position().Man(); };
+            const int start = man();
+            QTest::mouseClick(play, Qt::LeftButton, {}, CellCentre(6, 3)); // a step east
+            QCOMPARE(man(), game::CellIndex(6, 3));
+            QTest::keyClick(play, Qt::Key_6); // the keypad's east: a push
+            QCOMPARE(man(), game::CellIndex(6, 4));
+            QCOMPARE(play->lblStatus->text(),
+                QStringLiteral("Moves = 2    Pushes = 1    Objects on target = 0 of 1"));
+            QTest::keyClick(play, Qt::Key_Z, Qt::ControlModifier); // one step back
+            QCOMPARE(man(), game::CellIndex(6, 3));
+            QTest::keyClick(play, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(man(), start);
+            QTest::keyClick(play, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(play->MoveCount(), 1);
+            QTest::mouseClick(play, Qt::LeftButton, {}, CellCentre(6, 4)); // the object
+            QCOMPARE(play->PushCount(), 1);
+            QTest::keyClick(play, Qt::Key_D);
+            QVERIFY(play->Position().IsSolved());
+            play->close();
+        });
+        QCOMPARE(recorder.texts(), QStringList { "Solved in 3 moves and 2 pushes." });
+        QCOMPARE(GridText(), edited); // the level being edited stays as it was
+    }
+
+    // Solve finds the solution, and the play window steps through it with Redo.
+    void solveThenPlayTheSolution()
+    {
+        SetGrid(Level, 5);
+        MessageRecorder recorder;
+        recorder.answers << vbYes;
+        ModalScript script;
+        script
+            .Then<frmSolveProgress>([](frmSolveProgress*) {}) // closes itself once solved
+            .Then<frmPlay>([](frmPlay* play) {
+                for (int step = 0; step < 3; ++step) {
+                    QVERIFY(play->cmdRedo->isEnabled() && !play->Position().IsSolved());
+                    play->cmdRedo->click();
+                }
+                QVERIFY(!play->cmdRedo->isEnabled() && play->Position().IsSolved());
+                play->close();
+            });
+        window->mnuSolve->trigger();
+        QVERIFY(script.Finished());
+        QCOMPARE(recorder.texts().value(0).section(CR, 0, 0), "Solved in 2 pushes and 3 moves:");
+        QCOMPARE(recorder.texts().value(1), "Solved in 3 moves and 2 pushes.");
+    }
+
+    void playRefusesAnUnplayableLevel_data()
+    {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("message");
+        const QString invalid = "This level is invalid: it needs exactly one man, as many objects "
+                                "as targets and at least one target.";
+        const QString open
+            = "The man can walk off the grid: this level is open.\rClose it with walls first.";
+        QTest::newRow("invalid") << QStringList {} << invalid;
+        QTest::newRow("open") << QStringList { " # # #", "# @ $ .", " # # #" } << open;
+    }
+
+    void playRefusesAnUnplayableLevel()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, message);
+        SetGrid(rows, 5);
+        for (QAction* item : { window->mnuPlay, window->mnuSolve }) {
+            MessageRecorder recorder;
+            item->trigger(); // a window would wait here: only the message may come
+            QCOMPARE(recorder.texts(), QStringList { message });
+        }
+    }
+};
+
+QUOBIX_TEST(TestMenuWindows)
+#include "tst_menuWindows.moc"
