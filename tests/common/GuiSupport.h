@@ -108,6 +108,9 @@ private:
         met << QString::fromLatin1(window->metaObject()->className()).section(QLatin1Char(':'), -1);
         positions << window->pos();
         if (steps.empty() || !steps.front()(window)) {
+            // A command that keeps opening windows would otherwise run until the test times out.
+            if (++unexpectedCount > 20)
+                qFatal("modal windows keep opening: %s", qPrintable(met.join(QLatin1Char(' '))));
             unexpected = true;
             window->close();
             return;
@@ -119,5 +122,6 @@ private:
     QPointer<QWidget> last;
     std::deque<std::function<bool(QWidget*)>> steps;
     bool unexpected = false;
+    int unexpectedCount = 0;
     int stale = 0;
 };
