@@ -49,8 +49,6 @@ QByteArray ReadFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void ResetCoreState() { InitCoreState(); }
-
 void SetGrid(const QStringList& rows, int firstRow)
 {
     for (int line = 1; line <= GridRows; ++line)

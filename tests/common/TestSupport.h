@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MessageSeam.h"
+#include "state/CoreState.h"
 
 #include <QList>
 #include <QString>
@@ -34,9 +35,6 @@ public:
 // reads as empty.
 bool WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);
-
-// Every piece of core state back to its start value.
-void ResetCoreState();
 
 // Fills grid lines 1..26 of buffer 1 from rows of text (padded to 64 blanks); missing rows blank.
 void SetGrid(const QStringList& rows, int firstRow = 1);

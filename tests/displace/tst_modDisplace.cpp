@@ -151,7 +151,7 @@ class TestModDisplace : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { ResetCoreState(); }
+    void init() { InitCoreState(); }
 
     // Each level is offered exactly the amounts and angles that fit, and every offered operation,
     // the centring and the mirrors move its cells as the hexagon model says, keep each on a cell

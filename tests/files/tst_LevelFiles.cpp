@@ -104,7 +104,7 @@ class TestLevelFiles : public QObject {
 private slots:
     void init()
     {
-        ResetCoreState();
+        InitCoreState();
         chmod(QFile::encodeName(dir.filePath("locked")).constData(), 0755);
         QVERIFY(QDir(dir.path()).removeRecursively() && QDir().mkpath(dir.path()));
         SetGrid({ " #", "# @" }, 5); // the level that a refused file must leave as it was

@@ -72,7 +72,7 @@ class TestSolver : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { ResetCoreState(); }
+    void init() { InitCoreState(); }
 
     void optimal_data()
     {
@@ -170,7 +170,7 @@ class TestSolveCommand : public QObject {
     void Write(const QString& name, const QByteArray& text) { WriteFile(dir.filePath(name), text); }
 
 private slots:
-    void init() { ResetCoreState(); }
+    void init() { InitCoreState(); }
 
     void lines_data()
     {

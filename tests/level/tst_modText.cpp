@@ -15,7 +15,7 @@ class TestModText : public QObject {
     struct ExtractCase { QString grid; int first; bool padded; QString level, sizes; };
     // clang-format on
 private slots:
-    void init() { ResetCoreState(); }
+    void init() { InitCoreState(); }
 
     void extractLevel_data()
     {
