@@ -1,23 +1,25 @@
 #include "editor/modQuobixEditorZN.h"
 #include "game/SolveCommand.h"
+#include "game/SolverSettings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTextStream>
-#include <cstdio>
-#include <cstring>
 
 namespace {
 
-// The whole command line; options that need no window are answered before any window exists.
+constexpr int UsageError = 2;
+
+// The whole command line.
 struct CommandLine {
     QCommandLineOption solve { QStringLiteral("solve"),
         QStringLiteral("Solve each level FILE without a window and print one line per file.") };
     QCommandLineOption timeLimit { QStringLiteral("time-limit"),
-        QStringLiteral("Seconds the solver may spend on one level (default 60)."),
+        QStringLiteral("Seconds the solver may spend on one level, above 0 (default 60)."),
         QStringLiteral("SECONDS"), QStringLiteral("60") };
     QCommandLineOption memoryLimit { QStringLiteral("memory-limit"),
-        QStringLiteral("MiB of positions the solver may store (default 1024)."),
+        QStringLiteral("MiB of positions the solver may store, 1 to 16777216 (default 1024)."),
         QStringLiteral("MIB"), QStringLiteral("1024") };
     QCommandLineParser parser;
 
@@ -35,32 +37,60 @@ struct CommandLine {
     }
 };
 
-int SolveFiles(const CommandLine& line)
+// The arguments without the toolkit's own window options (-style fusion, -platform xcb, ...),
+// which the window's application takes for itself later.
+QStringList ProgramArguments(int argc, char** argv)
 {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    quobix::game::SolverLimits limits;
-    bool secondsOk = false, mibOk = false;
-    limits.seconds = line.parser.value(line.timeLimit).toDouble(&secondsOk);
-    const qulonglong mib = line.parser.value(line.memoryLimit).toULongLong(&mibOk);
-    limits.memoryBytes = static_cast<std::size_t>(mib) << 20;
-    if (!secondsOk || limits.seconds <= 0 || !mibOk || mib == 0 || mib > (1ull << 24)) {
-        err << "quobix-editor: the limits must be positive numbers." << Qt::endl;
-        return 2;
+    static const QStringList valued { "platform", "platformpluginpath", "platformtheme", "plugin",
+        "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "style",
+        "stylesheet", "geometry", "title" };
+    static const QStringList flags { "reverse", "widgetcount", "nograb", "dograb", "sync" };
+    QStringList arguments { QString::fromLocal8Bit(argv[0]) };
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == QLatin1String("--")) {
+            for (; i < argc; ++i)
+                arguments << QString::fromLocal8Bit(argv[i]);
+            break;
+        }
+        QString name = argument;
+        while (name.startsWith(QLatin1Char('-')))
+            name.remove(0, 1);
+        if (name == argument) {
+            arguments << argument;
+        } else if (flags.contains(name)) {
+            continue;
+        } else if (valued.contains(name.section(QLatin1Char('='), 0, 0))) {
+            if (!name.contains(QLatin1Char('=')))
+                ++i; // the value follows
+        } else {
+            arguments << argument;
+        }
     }
-    quobix::SetMessageBoxHandler(quobix::game::StreamMessageHandler(err));
-    return quobix::game::RunSolveCommand(line.parser.positionalArguments(), limits, out);
+    return arguments;
 }
 
-// Whether the command line is answered without a window: solving, help, the version, or an
-// error in the options. Such a run needs no display.
-bool NeedsNoWindow(int argc, char** argv)
+int Refuse(const QString& text)
 {
-    for (int i = 1; i < argc; ++i)
-        for (const char* name : { "--solve", "--help", "-h", "--help-all", "--version", "-v" })
-            if (std::strcmp(argv[i], name) == 0)
-                return true;
-    return false;
+    QTextStream(stderr) << "quobix-editor: " << text << Qt::endl;
+    return UsageError;
+}
+
+// The solver's limits from the command line, or a message saying which one is wrong.
+QString ReadLimits(const CommandLine& line, quobix::game::SolverLimits& limits)
+{
+    using namespace quobix::game;
+    bool ok = false;
+    const double seconds = line.parser.value(line.timeLimit).toDouble(&ok);
+    if (!ok || !IsTimeLimit(seconds))
+        return QStringLiteral("--time-limit takes a number of seconds above 0.");
+    const qulonglong mib = line.parser.value(line.memoryLimit).toULongLong(&ok);
+    if (!ok || !IsMemoryLimit(mib))
+        return QStringLiteral("--memory-limit takes a whole number of MiB from 1 to %1.")
+            .arg(MaxMemoryMiB);
+    limits.seconds = seconds;
+    limits.memoryBytes = static_cast<std::size_t>(mib) << 20;
+    return QString();
 }
 
 void SetUpApplication()
@@ -73,22 +103,47 @@ void SetUpApplication()
 
 int main(int argc, char** argv)
 {
-    if (NeedsNoWindow(argc, argv)) {
+    // Every mistake in the command line is answered before a window, or a display, is needed.
+    CommandLine line;
+    if (!line.parser.parse(ProgramArguments(argc, argv))) {
+        QTextStream(stderr) << "quobix-editor: " << line.parser.errorText() << Qt::endl
+                            << "Try quobix-editor --help." << Qt::endl;
+        return 1;
+    }
+    if (line.parser.isSet(QStringLiteral("help")) || line.parser.isSet(QStringLiteral("version"))) {
         QCoreApplication app(argc, argv);
         SetUpApplication();
-        CommandLine line;
-        line.parser.process(app); // answers --help and --version itself
-        return SolveFiles(line);
+        if (line.parser.isSet(QStringLiteral("version")))
+            line.parser.showVersion();
+        line.parser.showHelp(0);
     }
+    QStringList files = line.parser.positionalArguments();
+    const bool solving = line.parser.isSet(line.solve);
+    for (const QCommandLineOption* limit : { &line.timeLimit, &line.memoryLimit })
+        if (!solving && line.parser.isSet(*limit))
+            return Refuse(QStringLiteral("--%1 goes with --solve (see --help).")
+                              .arg(limit->names().constFirst()));
+    if (solving) {
+        quobix::game::SolverLimits limits;
+        const QString wrong = ReadLimits(line, limits);
+        if (!wrong.isEmpty())
+            return Refuse(wrong);
+        if (files.isEmpty())
+            return Refuse(QStringLiteral("--solve needs at least one level FILE (see --help)."));
+        QCoreApplication app(argc, argv);
+        SetUpApplication();
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return quobix::game::RunSolveCommand(files, limits, out, err);
+    }
+    if (files.size() > 1)
+        return Refuse(QStringLiteral("one level file at a time (see --help)."));
+    // The editor moves to its own folder as it starts: a relative name is the shell's.
+    if (!files.isEmpty())
+        files[0] = QFileInfo(files[0]).absoluteFilePath();
+
     QApplication app(argc, argv);
     SetUpApplication();
-    CommandLine line;
-    line.parser.process(app);
-    const QStringList files = line.parser.positionalArguments();
-    if (files.size() > 1) {
-        QTextStream(stderr) << "quobix-editor: one level file at a time (see --help)." << Qt::endl;
-        return 2;
-    }
     QApplication::setApplicationName(QStringLiteral("Quobix level editor"));
     return quobix::modQuobixEditorZN::Main(files.value(0));
 }

@@ -42,10 +42,13 @@ bool LoadLevelFile(const QString& file)
     return LoadOrSaveOK;
 }
 
-int RunSolveCommand(const QStringList& files, const SolverLimits& limits, QTextStream& out)
+int RunSolveCommand(
+    const QStringList& files, const SolverLimits& limits, QTextStream& out, QTextStream& err)
 {
     int unsolved = 0;
     for (const QString& file : files) {
+        // A message about a file names it first, as its line on the output does.
+        SetMessageBoxHandler(StreamMessageHandler(err, file + QStringLiteral(": ")));
         out << file << ": ";
         SolveResult result;
         if (!LoadLevelFile(file)) {
@@ -78,10 +81,10 @@ int RunSolveCommand(const QStringList& files, const SolverLimits& limits, QTextS
     return unsolved == 0 ? 0 : 1;
 }
 
-MessageBoxHandler StreamMessageHandler(QTextStream& err)
+MessageBoxHandler StreamMessageHandler(QTextStream& err, const QString& prefix)
 {
-    return [&err](const QString& text, const QString& title, MsgButtons buttons, MsgIcon) {
-        err << title << ": " << QString(text).replace(QChar(13), QChar(10)) << Qt::endl;
+    return [&err, prefix](const QString& text, const QString& title, MsgButtons buttons, MsgIcon) {
+        err << prefix << title << ": " << QString(text).replace(QChar(13), QChar(10)) << Qt::endl;
         return buttons == MsgButtons::YesNo ? vbNo : vbOK;
     };
 }

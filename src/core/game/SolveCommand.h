@@ -16,11 +16,13 @@ bool LoadLevelFile(const QString& file);
 // Loads each file as Load does (the same reader, state and messages) and solves its level,
 // writing one line per file to out: the file, then "solved" with pushes, moves and the
 // solution, "unsolvable", "gave up" with the limit, or why the level was not solved.
-// Returns 0 when every level was solved, else 1.
-int RunSolveCommand(const QStringList& files, const SolverLimits& limits, QTextStream& out);
+// The messages of the reader go to err, each line beginning with the file's name. Returns 0 when
+// every level was solved, else 1.
+int RunSolveCommand(
+    const QStringList& files, const SolverLimits& limits, QTextStream& out, QTextStream& err);
 
-// A message handler for a program without windows: writes "title: text" lines to err and
+// A message handler for a program without windows: writes "prefix title: text" lines to err and
 // answers OK, or No to a question.
-MessageBoxHandler StreamMessageHandler(QTextStream& err);
+MessageBoxHandler StreamMessageHandler(QTextStream& err, const QString& prefix = {});
 
 } // namespace quobix::game
