@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -307,7 +308,7 @@ private slots:
     // is gone leaves the list with the loading error when it is chosen.
     void recentLevels()
     {
-        RecentLevels::Clear();
+        window->Recent().Clear();
         window->OpenLevelFile(folder + "maze.qbx");
         Dialog(window->mnuSaveAs, [](frmLoadOrSave* dialog) {
             dialog->txtLevel->setText(QStringLiteral("copy"));
@@ -327,11 +328,48 @@ private slots:
         QVERIFY(QFile::remove(folder + "copy.qbx"));
         window->mnuRecent->actions()[2]->trigger();
         QCOMPARE(recorder->texts().last(), Gone + recent[2]);
-        QCOMPARE(RecentLevels::List(), recent.mid(0, 2));
+        QCOMPARE(window->Recent().List(), recent.mid(0, 2));
         QCOMPARE(window->mnuRecent->actions().size(), 4);
         window->mnuRecent->actions().last()->trigger();
-        QCOMPARE(RecentLevels::List(), QStringList());
+        QCOMPARE(window->Recent().List(), QStringList());
         QVERIFY(!window->mnuRecent->isEnabled());
+        QCOMPARE(RecentLevels().List(), QStringList()); // also after a restart
+        const QString ini
+            = QSettings(QSettings::IniFormat, QSettings::UserScope, "quobix", "quobix-editor")
+                  .fileName();
+        QVERIFY(ReadFile(ini).contains("recentLevels=\n"));
+    }
+
+    // A list edited by hand, filled past its cap, names with "&" and settings that cannot be
+    // written: the menu shows each file once, as it is named, and keeps the session's list.
+    void recentLevelsKept()
+    {
+        QStringList names;
+        for (int k = 1; k <= 10; ++k)
+            WriteFile(folder + (names << QString("rock&roll %1.qbx").arg(k)).last(), Maze);
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, "quobix", "quobix-editor");
+        settings.setValue("recentLevels",
+            QStringList {
+                "", folder + names[0], folder + "sub/../" + names[0], " ", folder + names[1] });
+        settings.sync();
+        window = MainWindow();
+        QCOMPARE(window->Recent().List(), (QStringList { folder + names[0], folder + names[1] }));
+        QCOMPARE(window->mnuRecent->actions()[0]->text(),
+            "&1 " + QString(folder).replace("&", "&&") + "rock&&roll 1.qbx");
+
+        // Settings in a folder that is a file: nothing can be stored, the session keeps its list.
+        const QString stored = settings.fileName();
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder + "maze.qbx");
+        for (const QString& name : names)
+            window->OpenLevelFile(folder + name);
+        QStringList newest;
+        for (int k = 9; k >= 2; --k)
+            newest << folder + names[k];
+        QCOMPARE(window->Recent().List(), newest);
+        QCOMPARE(window->mnuRecent->actions().size(), 8 + 2);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+            QFileInfo(stored).path().section('/', 0, -2));
+        QCOMPARE(RecentLevels().List().size(), 2); // what could not be stored stayed out
     }
 
     // Return in the drive or folder list chooses there only; it never loads or saves. A folder

@@ -266,8 +266,8 @@ private slots:
 
     // The window starts with an empty grid and history. Every action is one step, named by what
     // it did; undoing all of them gives back the empty grid and redoing them the same level,
-    // state by state. Clear keeps the level's file; New forgets the file for good and the flip,
-    // which undo brings back, and keeps the folder and the texts about the level.
+    // state by state, the level's file and title included. Clear keeps the level's file; New
+    // forgets the file and the flip, which undo brings back, and keeps the texts about the level.
     void everyActionIsOneStep()
     {
         QCOMPARE(Now(), Empty("00"));
@@ -289,30 +289,37 @@ private slots:
             { "New", [&] { window->mnuNew->trigger(); } },
         };
         QVERIFY(!window->mnuUndo->isEnabled() && !window->mnuRedo->isEnabled());
-        QList<QStringList> states { Now() };
+        const auto state = [&] { return Now() << window->windowTitle() << LevelFileName; };
+        QList<QStringList> states { state() };
         for (const auto& [name, act] : actions) {
             act();
             QCOMPARE(window->mnuUndo->text(), "&Undo " + name);
             QCOMPARE(window->windowTitle(), name == "New" ? "Quobix level editor" : title);
             QCOMPARE(LevelFileName, name == "New" ? "" : "MINE.QBX");
-            states << Now();
+            states << state();
         }
         QCOMPARE(states[4].mid(GridRows),
-            (QStringList { "Objects = 1", "Targets = 1", "Men = 1", "11" }));
-        QCOMPARE(states[5], Empty("11"));
-        QCOMPARE(states[7], Empty("10"));
+            (QStringList { "Objects = 1", "Targets = 1", "Men = 1", "11", title, "MINE.QBX" }));
+        QCOMPARE(states[5], Empty("11") << title << "MINE.QBX");
+        QCOMPARE(states[7],
+            Empty("10") << "Quobix level editor"
+                        << "");
         for (int k = actions.size() - 1; k >= 0; --k) {
             window->mnuUndo->trigger();
-            QVERIFY2(Now() == states[k], qPrintable(QString::number(k)));
+            QVERIFY2(state() == states[k], qPrintable(QString::number(k)));
         }
         QVERIFY(!window->mnuUndo->isEnabled());
-        QCOMPARE(window->windowTitle() + LevelFileName, QStringLiteral("Quobix level editor"));
         QCOMPARE(QStringList({ LevelFolder, Author, TopComment, BottomComment }), metadata);
         for (int k = 1; k <= actions.size(); ++k) {
             window->mnuRedo->trigger();
-            QVERIFY2(Now() == states[k], qPrintable(QString::number(k)));
+            QVERIFY2(state() == states[k], qPrintable(QString::number(k)));
         }
         QVERIFY(!window->mnuRedo->isEnabled());
+        // Undo of a step that kept the file does not take back a save made since.
+        window->mnuUndo->trigger();
+        LevelFileName = "SAVED.QBX";
+        window->mnuUndo->trigger();
+        QCOMPARE(LevelFileName, "SAVED.QBX");
         // A click that changes nothing is no step.
         Pick(0);
         Click(Qt::LeftButton, CellCentre(3, 3));

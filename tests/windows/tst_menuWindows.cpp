@@ -231,58 +231,116 @@ private slots:
         QCOMPARE(GridText(), grid); // the view leaves the level alone
     }
 
-    // The play window on a level of one row: man, floor, object, floor, target.
-    void playByClicksAndKeys()
+    // The play window on a level of one row: man, floor, object, floor, target. A click walks
+    // and pushes as one step, a key is one move; Restart waits for Redo; the solved level stops
+    // the man until a step is undone.
+    void playSteps()
     {
         SetGrid(Level, 5);
         const QStringList edited = GridText();
         MessageRecorder recorder;
-        Run<frmPlay>(window->mnuPlay, [](frmPlay* play) {
-            const auto man = [play] { return play->Position().Man(); };
-            const int start = man();
-            QTest::mouseClick(play, Qt::LeftButton, {}, CellCentre(6, 3)); // a step east
-            QCOMPARE(man(), game::CellIndex(6, 3));
-            QTest::keyClick(play, Qt::Key_6); // the keypad's east: a push
-            QCOMPARE(man(), game::CellIndex(6, 4));
+        Run<frmPlay>(window->mnuPlay, [&recorder](frmPlay* play) {
+            QCOMPARE(play->windowTitle(), "Play Level");
+            const auto at = [play] {
+                const game::GamePosition& p = play->Position();
+                QString where;
+                for (int c = 2; c <= 6; ++c)
+                    where += p.Man() == game::CellIndex(6, c) ? '@'
+                        : p.HasObject(game::CellIndex(6, c))  ? '$'
+                                                              : '_';
+                return where + QString::number(play->MoveCount());
+            };
+            const auto key
+                = [play](Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(play, k, m); };
+            QTest::mouseClick(play, Qt::LeftButton, {}, CellCentre(6, 4)); // walk up and push
+            QCOMPARE(at(), "__@$_2");
             QCOMPARE(play->lblStatus->text(),
                 QStringLiteral("Moves = 2    Pushes = 1    Objects on target = 0 of 1"));
-            QTest::keyClick(play, Qt::Key_Z, Qt::ControlModifier); // one step back
-            QCOMPARE(man(), game::CellIndex(6, 3));
-            QTest::keyClick(play, Qt::Key_Z, Qt::ControlModifier);
-            QCOMPARE(man(), start);
-            QTest::keyClick(play, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-            QCOMPARE(play->MoveCount(), 1);
-            QTest::mouseClick(play, Qt::LeftButton, {}, CellCentre(6, 4)); // the object
-            QCOMPARE(play->PushCount(), 1);
-            QTest::keyClick(play, Qt::Key_D);
-            QVERIFY(play->Position().IsSolved());
+            key(Qt::Key_Z, Qt::ControlModifier); // the whole walk
+            QCOMPARE(at(), "@_$__0");
+            key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(at(), "__@$_2");
+            key(Qt::Key_Left);
+            key(Qt::Key_Up); // no direction on this grid
+            key(Qt::Key_Right); // a step in front of the object
+            QCOMPARE(at(), "__@$_4");
+            key(Qt::Key_Z, Qt::ControlModifier); // one key, one move: the object stays
+            QCOMPARE(at(), "_@_$_3");
+            play->cmdRestart->click();
+            QCOMPARE(at(), "@_$__0");
+            QVERIFY(!play->cmdUndo->isEnabled());
+            for (const char* expected : { "__@$_2", "_@_$_3", "__@$_4" }) {
+                play->cmdRedo->click();
+                QCOMPARE(at(), expected);
+            }
+            QVERIFY(recorder.calls.isEmpty());
+            key(Qt::Key_D); // the last push
+            QCOMPARE(recorder.texts(), QStringList { "Solved in 2 pushes and 5 moves." });
+            QCOMPARE(recorder.calls[0].title, "Level Solved");
+            QCOMPARE(recorder.calls[0].icon, MsgIcon::Information);
+            QVERIFY(play->Finished() && play->lblStatus->text().startsWith("Solved    Moves = 5"));
+            key(Qt::Key_A);
+            QTest::mouseClick(play, Qt::LeftButton, {}, CellCentre(6, 2));
+            QCOMPARE(at(), "___@$5");
+            play->cmdUndo->click();
+            QVERIFY(!play->Finished() && !play->lblStatus->text().contains("Solved"));
+            QCOMPARE(at(), "__@$_4");
             play->close();
         });
-        QCOMPARE(recorder.texts(), QStringList { "Solved in 3 moves and 2 pushes." });
         QCOMPARE(GridText(), edited); // the level being edited stays as it was
     }
 
-    // Solve finds the solution, and the play window steps through it with Redo.
-    void solveThenPlayTheSolution()
+    // Solve finds the solution; the play window replays it, stops at a key, and steps through
+    // it again with Redo after Restart.
+    void solveThenReplay()
     {
         SetGrid(Level, 5);
+        LevelFileName = "line.qbx";
         MessageRecorder recorder;
         recorder.answers << vbYes;
         ModalScript script;
         script
             .Then<frmSolveProgress>([](frmSolveProgress*) {}) // closes itself once solved
             .Then<frmPlay>([](frmPlay* play) {
+                QCOMPARE(play->windowTitle(), "Play Level: line.qbx");
+                play->cmdReplay->click();
+                QCOMPARE(play->cmdReplay->text(), "Pause");
+                QTRY_VERIFY_WITH_TIMEOUT(play->MoveCount() == 1, 2000);
+                QTest::keyClick(play, Qt::Key_D); // stops the replay, and only that
+                QVERIFY(!play->Replaying());
+                QCOMPARE(play->MoveCount(), 1);
+                play->cmdReplay->click();
+                QTRY_VERIFY_WITH_TIMEOUT(play->Finished(), 2000);
+                QVERIFY(!play->Replaying() && !play->cmdReplay->isEnabled());
+                play->cmdRestart->click();
                 for (int step = 0; step < 3; ++step) {
                     QVERIFY(play->cmdRedo->isEnabled() && !play->Position().IsSolved());
                     play->cmdRedo->click();
                 }
-                QVERIFY(!play->cmdRedo->isEnabled() && play->Position().IsSolved());
+                QVERIFY(!play->cmdRedo->isEnabled() && play->Finished());
+                play->cmdSolve->click();
                 play->close();
             });
         window->mnuSolve->trigger();
         QVERIFY(script.Finished());
-        QCOMPARE(recorder.texts().value(0).section(CR, 0, 0), "Solved in 2 pushes and 3 moves:");
-        QCOMPARE(recorder.texts().value(1), "Solved in 3 moves and 2 pushes.");
+        QCOMPARE(recorder.texts(),
+            (QStringList { "Solved in 2 pushes and 3 moves:\rdDD\rPlay the solution?",
+                "Solved in 2 pushes and 3 moves.", "Solved in 2 pushes and 3 moves.",
+                "This level is already solved." }));
+    }
+
+    // A level whose objects all stand on targets: Solve says so and opens no window.
+    void solveAnAlreadySolvedLevel()
+    {
+        SetGrid({ " # # # #", "# @ * #", " # # # #" }, 5);
+        MessageRecorder recorder;
+        ModalScript script;
+        window->mnuSolve->trigger();
+        QVERIFY(script.Finished() && script.met.isEmpty());
+        QCOMPARE(recorder.texts(), QStringList { "This level is already solved." });
+        QCOMPARE(recorder.calls[0].title, "Solve Level");
+        QCOMPARE(recorder.calls[0].icon, MsgIcon::Information);
+        QCOMPARE(recorder.calls[0].buttons, MsgButtons::OK);
     }
 
     void playRefusesAnUnplayableLevel_data()

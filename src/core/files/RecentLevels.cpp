@@ -1,42 +1,75 @@
 #include "files/RecentLevels.h"
 
-#include <QDir>
-#include <QSettings>
-#include <memory>
+#include "platform/UserSettings.h"
 
-namespace quobix::RecentLevels {
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace quobix {
 
 namespace {
     const QString Key = QStringLiteral("recentLevels");
 
-    // An INI file under the user's configuration folder (quobix/quobix-editor.ini).
-    std::unique_ptr<QSettings> Settings()
+    // Two names of one file compare equal: through links and "..", once it exists.
+    QString Identity(const QString& path)
     {
-        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-            QStringLiteral("quobix"), QStringLiteral("quobix-editor"));
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        return canonical.isEmpty() ? QDir::cleanPath(QFileInfo(path).absoluteFilePath())
+                                   : canonical;
     }
 
-    void Store(const QStringList& list) { Settings()->setValue(Key, list); }
+    void RemoveFile(QStringList& list, const QString& path)
+    {
+        const QString identity = Identity(path);
+        list.erase(std::remove_if(list.begin(), list.end(),
+                       [&](const QString& entry) { return Identity(entry) == identity; }),
+            list.end());
+    }
 }
 
-QStringList List() { return Settings()->value(Key).toStringList().mid(0, MaxCount); }
+RecentLevels::RecentLevels()
+{
+    // The file may have been edited by hand.
+    for (const QString& entry : UserSettings()->value(Key).toStringList()) {
+        if (entry.trimmed().isEmpty() || list.size() == MaxCount)
+            continue;
+        const QString clean = QDir::cleanPath(entry);
+        const QString identity = Identity(clean);
+        if (std::none_of(list.begin(), list.end(),
+                [&](const QString& kept) { return Identity(kept) == identity; }))
+            list << clean;
+    }
+}
 
-void Remember(const QString& path)
+void RecentLevels::Remember(const QString& path)
 {
     const QString clean = QDir::cleanPath(path);
-    QStringList list = List();
-    list.removeAll(clean);
+    RemoveFile(list, clean);
     list.prepend(clean);
-    Store(list.mid(0, MaxCount));
+    list = list.mid(0, MaxCount);
+    Store();
 }
 
-void Forget(const QString& path)
+void RecentLevels::Forget(const QString& path)
 {
-    QStringList list = List();
-    list.removeAll(QDir::cleanPath(path));
-    Store(list);
+    RemoveFile(list, path);
+    Store();
 }
 
-void Clear() { Store({}); }
+void RecentLevels::Clear()
+{
+    list.clear();
+    Store();
+}
 
-} // namespace quobix::RecentLevels
+void RecentLevels::Store() const
+{
+    // An empty list as an empty entry: Qt writes an empty string list as "@Invalid()".
+    if (list.isEmpty())
+        UserSettings()->setValue(Key, QString());
+    else
+        UserSettings()->setValue(Key, list);
+}
+
+} // namespace quobix

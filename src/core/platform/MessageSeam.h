@@ -8,7 +8,7 @@
 namespace quobix {
 
 enum class MsgButtons { OK, YesNo };
-enum class MsgIcon { Critical, Exclamation, Question };
+enum class MsgIcon { Critical, Exclamation, Question, Information };
 
 // Answer codes of a message box.
 constexpr qint16 vbOK = 1;

@@ -335,7 +335,7 @@ void frmLoadOrSave::cmdLoadLevel_Click()
         modMessages::ShowInvalidLoadFileName();
         return;
     }
-    frmLoadOrSaveInfo::Run(this);
+    donePath = frmLoadOrSaveInfo::Run(this);
     QApplication::processEvents();
     if (!LoadOrSaveOK)
         return;
@@ -364,7 +364,7 @@ void frmLoadOrSave::cmdSaveLevel_Click()
         if (listed || QFileInfo::exists(CurrentFolder + FileName))
             modMessages::AskOverwriteLevel();
         if (UserAnswer == vbYes)
-            frmLoadOrSaveInfo::Run(this);
+            donePath = frmLoadOrSaveInfo::Run(this);
     }
     RefreshFileList();
     if (LoadOrSaveOK) {

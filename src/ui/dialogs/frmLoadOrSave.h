@@ -38,6 +38,8 @@ public:
     // Sets the folder list's path (runs dirLevel_Change); false when it cannot be read.
     bool SetFolderListPath(const QString& path);
     void RefreshFileList();
+    // The file the dialog loaded or saved, as it was read or written; empty until then.
+    QString DonePath() const { return donePath; }
 
 public slots:
     void DrvLevel_Change();
@@ -66,6 +68,7 @@ private:
     void OnFolderActivated(QListWidgetItem* item);
 
     QString folderPath;
+    QString donePath;
     QString filePattern;
     QString shownDrive;
     bool settingDrive = false;

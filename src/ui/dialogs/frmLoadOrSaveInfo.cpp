@@ -1,6 +1,5 @@
 #include "dialogs/frmLoadOrSaveInfo.h"
 
-#include "files/RecentLevels.h"
 #include "files/modLoadOrSave.h"
 #include "messages/LoadSaveState.h"
 
@@ -24,10 +23,12 @@ frmLoadOrSaveInfo::frmLoadOrSaveInfo(QWidget* parent)
     Form_Load();
 }
 
-void frmLoadOrSaveInfo::Run(QWidget* parent)
+QString frmLoadOrSaveInfo::Run(QWidget* parent)
 {
+    const QString path = CurrentFolder + FileName;
     frmLoadOrSaveInfo window(parent);
     window.exec();
+    return LoadOrSaveOK ? path : QString();
 }
 
 void frmLoadOrSaveInfo::Form_Load()
@@ -55,9 +56,6 @@ void frmLoadOrSaveInfo::Form_Activate()
         modLoadOrSave::ReadLevelFile();
     else
         modLoadOrSave::WriteLevelFile();
-    // Every level file read or written goes through here, before a read XSB file is renamed.
-    if (LoadOrSaveOK)
-        RecentLevels::Remember(CurrentFolder + FileName);
     closingByProgram = true;
     accept();
 }

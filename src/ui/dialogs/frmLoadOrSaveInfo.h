@@ -16,8 +16,9 @@ public:
 
     QLabel* Label1;
 
-    // Shows the window modally for one run of the reader or writer.
-    static void Run(QWidget* parent);
+    // Shows the window modally for one run of the reader or writer; the path of the file read
+    // or written, or nothing when that failed.
+    static QString Run(QWidget* parent);
 
 protected:
     void showEvent(QShowEvent* event) override;

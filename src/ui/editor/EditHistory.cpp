@@ -32,8 +32,9 @@ namespace {
     private:
         void Show(const LevelSnapshot& snapshot)
         {
-            snapshot.Restore();
+            snapshot.Restore(!before.SameFile(after));
             window->ShowLevelInGrid();
+            window->MainFormTitle();
         }
 
         frmQuobixEditorZN* window;

@@ -24,9 +24,11 @@
 #include "skins/SkinTLM.h"
 #include "windows/frmAboutQuobixEdit.h"
 #include "windows/frmHelpPage.h"
+#include "windows/frmHelpPlaying.h"
 #include "windows/frmLevelInfo.h"
 #include "windows/frmPlay.h"
 #include "windows/frmQBX.h"
+#include "windows/frmSolverLimits.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -115,6 +117,8 @@ void frmQuobixEditorZN::BuildMenus()
     mnuLevel->addSeparator();
     mnuPlay = item(mnuLevel, "&Play...", &frmQuobixEditorZN::mnuPlay_Click);
     mnuSolve = item(mnuLevel, "S&olve...", &frmQuobixEditorZN::mnuSolve_Click);
+    mnuSolverLimits
+        = item(mnuLevel, "Solver &Limits...", &frmQuobixEditorZN::mnuSolverLimits_Click);
 
     mnuSymbols = menuBar()->addMenu(QStringLiteral("&Symbol Selection"));
     mnuPick = item(mnuSymbols, "By &Picking", &frmQuobixEditorZN::mnuPick_Click);
@@ -128,6 +132,7 @@ void frmQuobixEditorZN::BuildMenus()
 
     mnuHlp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp = item(mnuHlp, "&Help", &frmQuobixEditorZN::mnuHelp_Click);
+    mnuHelpPlaying = item(mnuHlp, "&Playing and Solving", &frmQuobixEditorZN::mnuHelpPlaying_Click);
     mnuAbout = item(mnuHlp, "&About", &frmQuobixEditorZN::mnuAbout_Click);
 
     // The platform's standard keys, on top of the access keys of the captions. Some platforms
@@ -193,28 +198,37 @@ void frmQuobixEditorZN::Form_Activate()
 void frmQuobixEditorZN::RefreshRecentLevels()
 {
     mnuRecent->clear();
-    const QStringList recent = RecentLevels::List();
-    for (int k = 0; k < recent.size(); ++k) {
-        const QString path = recent[k];
-        mnuRecent->addAction(
-            QStringLiteral("&%1 %2").arg(k + 1).arg(QDir::toNativeSeparators(path)), this,
+    const QStringList paths = recent.List();
+    for (int k = 0; k < paths.size(); ++k) {
+        const QString path = paths[k];
+        // An "&" in a name is shown as it stands, not as an access key.
+        const QString shown
+            = QDir::toNativeSeparators(path).replace(QLatin1Char('&'), QLatin1String("&&"));
+        mnuRecent->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(shown), this,
             [this, path] { OpenRecentLevel(path); });
     }
     mnuRecent->addSeparator();
     mnuRecent->addAction(QStringLiteral("&Clear List"), this, [this] {
-        RecentLevels::Clear();
+        recent.Clear();
         RefreshRecentLevels();
     });
-    mnuRecent->setEnabled(!recent.isEmpty());
+    mnuRecent->setEnabled(!paths.isEmpty());
 }
 
 void frmQuobixEditorZN::OpenRecentLevel(const QString& path)
 {
     OpenLevelFile(path);
     if (!LoadOrSaveOK && !QFileInfo::exists(path)) {
-        RecentLevels::Forget(path);
+        recent.Forget(path);
         RefreshRecentLevels();
     }
+}
+
+void frmQuobixEditorZN::RememberDone(const QString& path)
+{
+    // Every level file read or written, as it was named, before a read XSB file is renamed.
+    if (!path.isEmpty())
+        recent.Remember(path);
 }
 
 void frmQuobixEditorZN::Form_Unload()
@@ -275,7 +289,7 @@ void frmQuobixEditorZN::mnuSave_Click()
     LoadOrSaveMode = SaveMode;
     // The file's content must match the notation its extension names.
     LevelFileType = modLoadOrSave::FileTypeOfName(FileName);
-    frmLoadOrSaveInfo::Run(this);
+    RememberDone(frmLoadOrSaveInfo::Run(this));
     LevelFileType = QbxFile;
     Form_Activate();
 }
@@ -288,6 +302,7 @@ void frmQuobixEditorZN::mnuSaveAs_Click()
     LoadOrSaveMode = SaveMode;
     frmLoadOrSave dialog(this);
     dialog.exec();
+    RememberDone(dialog.DonePath());
     Form_Activate();
 }
 
@@ -297,6 +312,7 @@ void frmQuobixEditorZN::mnuLoad_Click()
     {
         frmLoadOrSave dialog(this);
         dialog.exec();
+        RememberDone(dialog.DonePath());
     }
     Form_Activate();
     ShowLoadedLevel();
@@ -311,7 +327,7 @@ void frmQuobixEditorZN::OpenLevelFile(const QString& path)
     FileName = file.fileName();
     LoadOrSaveMode = LoadMode;
     LevelFileType = modLoadOrSave::FileTypeOfName(FileName);
-    frmLoadOrSaveInfo::Run(this);
+    RememberDone(frmLoadOrSaveInfo::Run(this));
     if (LoadOrSaveOK)
         modLoadOrSave::TakeLoadedFileAsOwn();
     LevelFileType = QbxFile;
@@ -433,7 +449,19 @@ void frmQuobixEditorZN::mnuPlay_Click() { frmPlay::PlayLevel(this); }
 
 void frmQuobixEditorZN::mnuSolve_Click() { frmPlay::SolveLevel(this); }
 
+void frmQuobixEditorZN::mnuSolverLimits_Click()
+{
+    frmSolverLimits window(this);
+    window.exec();
+}
+
 void frmQuobixEditorZN::mnuHelp_Click() { frmHelpPage::ShowHelp(this); }
+
+void frmQuobixEditorZN::mnuHelpPlaying_Click()
+{
+    frmHelpPlaying window(this);
+    window.exec();
+}
 
 void frmQuobixEditorZN::mnuAbout_Click()
 {

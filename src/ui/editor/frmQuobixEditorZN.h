@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/RecentLevels.h"
+
 #include <QMainWindow>
 #include <initializer_list>
 #include <memory>
@@ -40,6 +42,7 @@ public:
     QAction* mnuInfo;
     QAction* mnuPlay;
     QAction* mnuSolve;
+    QAction* mnuSolverLimits;
     QMenu* mnuSymbols;
     QAction* mnuPick;
     QAction* mnuSequential;
@@ -49,6 +52,7 @@ public:
     QAction* mnuBNZ;
     QMenu* mnuHlp;
     QAction* mnuHelp;
+    QAction* mnuHelpPlaying;
     QAction* mnuAbout;
 
     QLineEdit* txtSelected;
@@ -60,6 +64,7 @@ public:
 
     GridCanvas* Canvas() const { return canvas; }
     QUndoStack* UndoStack() const { return undoStack; }
+    RecentLevels& Recent() { return recent; }
 
     // Mouse events of the client area, with the button's code; Shift is unused.
     static constexpr qint16 LeftButton = 1;
@@ -89,6 +94,8 @@ public:
     void OpenRecentLevel(const QString& path);
     // The recent levels' submenu as the list stands now.
     void RefreshRecentLevels();
+    // A level file just loaded or saved joins the recent levels; nothing for an empty path.
+    void RememberDone(const QString& path);
     void ChangeGraphics();
 
     // Symbol selection.
@@ -113,7 +120,9 @@ public slots:
     void mnuInfo_Click();
     void mnuPlay_Click();
     void mnuSolve_Click();
+    void mnuSolverLimits_Click();
     void mnuHelp_Click();
+    void mnuHelpPlaying_Click();
     void mnuAbout_Click();
     void mnuKRV_Click();
     void mnuTLM_Click();
@@ -146,6 +155,7 @@ private:
     bool redrawingWholeGrid = false;
     QUndoStack* undoStack;
     std::unique_ptr<EditHistory> history;
+    RecentLevels recent;
 };
 
 } // namespace quobix

@@ -28,9 +28,12 @@ namespace {
         QMessageBox box(QApplication::activeWindow());
         box.setWindowTitle(title);
         box.setText(QString(text).replace(QChar(13), QChar(10)));
-        box.setIcon(icon == MsgIcon::Critical ? QMessageBox::Critical
-                : icon == MsgIcon::Question   ? QMessageBox::Question
-                                              : QMessageBox::Warning);
+        // A path or a solution in a message can be selected and copied.
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        box.setIcon(icon == MsgIcon::Critical  ? QMessageBox::Critical
+                : icon == MsgIcon::Question    ? QMessageBox::Question
+                : icon == MsgIcon::Information ? QMessageBox::Information
+                                               : QMessageBox::Warning);
         if (buttons == MsgButtons::YesNo) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box.setDefaultButton(QMessageBox::Yes);

@@ -4,6 +4,7 @@
 #include "editor/GridCanvas.h"
 #include "editor/modQuobixEditorZN.h"
 #include "game/SolutionNotation.h"
+#include "game/SolverSettings.h"
 #include "level/LevelState.h"
 #include "platform/MessageSeam.h"
 #include "skins/SkinState.h"
@@ -15,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 
 namespace quobix {
 
@@ -24,6 +26,9 @@ using game::GamePosition;
 
 namespace {
     constexpr int PictureHeight = 530;
+    constexpr int ButtonTop = PictureHeight + 56;
+
+    const QString SolveTitle = QStringLiteral("Solve Level");
 
     // Says why a level cannot be played; true when it can.
     bool Playable(const GamePosition& level, const QString& title)
@@ -45,10 +50,19 @@ namespace {
         return true;
     }
 
-    // Tells the outcome of a search that found nothing; nothing for a search the user cancelled.
-    void ReportNoSolution(const game::SolveResult& result, const QString& title)
+    // True (and says so) when every object already stands on a target: nothing to solve.
+    bool AlreadySolved(const GamePosition& level)
     {
-        const game::SolverLimits limits;
+        if (!level.IsSolved())
+            return false;
+        ShowMessageBox(QStringLiteral("This level is already solved."), SolveTitle, MsgButtons::OK,
+            MsgIcon::Information);
+        return true;
+    }
+
+    // Tells the outcome of a search that found nothing; nothing for a search the user cancelled.
+    void ReportNoSolution(const game::SolveResult& result, const game::SolverLimits& limits)
+    {
         QString text;
         if (result.outcome == game::SolveOutcome::Unsolvable)
             text = QStringLiteral("This level cannot be solved from here.");
@@ -59,13 +73,23 @@ namespace {
             text = QStringLiteral("The solver gave up at its memory limit of %1 MiB.")
                        .arg(limits.memoryBytes >> 20);
         if (!text.isEmpty())
-            ShowMessageBox(text, title, MsgButtons::OK, MsgIcon::Exclamation);
+            ShowMessageBox(text, SolveTitle, MsgButtons::OK, MsgIcon::Exclamation);
+    }
+
+    // The solution in lines of 60 letters, so that a long one keeps the message box narrow;
+    // copied, the line breaks are white space that a solution may hold.
+    QString Broken(const QString& solution)
+    {
+        QStringList lines;
+        for (qsizetype i = 0; i < solution.size(); i += 60)
+            lines << solution.mid(i, 60);
+        return lines.join(QLatin1Char('\r'));
     }
 
     QPushButton* Button(QWidget* parent, const char* caption, int x, int width)
     {
         auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-        button->setGeometry(x, 562, width, 28);
+        button->setGeometry(x, ButtonTop, width, 28);
         // The keys belong to the man, never to a button.
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
@@ -73,27 +97,44 @@ namespace {
     }
 }
 
-frmPlay::frmPlay(QWidget* parent, const GamePosition& start)
+frmPlay::frmPlay(QWidget* parent, const GamePosition& start, const QString& levelName)
     : QDialog(parent)
     , start(start)
     , position(start)
     , picture(GridCanvas::ClientWidth, PictureHeight, QImage::Format_RGB32)
 {
-    DialogSupport::SetUpFixedDialog(
-        this, QStringLiteral("Play Level"), GridCanvas::ClientWidth, PictureHeight + 68);
+    DialogSupport::SetUpFixedDialog(this,
+        levelName.isEmpty() ? QStringLiteral("Play Level")
+                            : QStringLiteral("Play Level: ") + levelName,
+        GridCanvas::ClientWidth, ButtonTop + 36);
     setFocusPolicy(Qt::StrongFocus);
     lblStatus = new QLabel(this);
-    lblStatus->setGeometry(8, PictureHeight + 4, GridCanvas::ClientWidth - 16, 24);
+    lblStatus->setGeometry(8, PictureHeight + 4, GridCanvas::ClientWidth - 16, 22);
+    lblKeys = new QLabel(QStringLiteral("Keys: Q E A D Z C or keypad 7 9 4 6 1 3 \u2013 \u2190 "
+                                        "\u2192 go west and east, \u2191 \u2193 have no direction "
+                                        "on this grid \u2013 click: walk or push"),
+        this);
+    lblKeys->setGeometry(8, PictureHeight + 28, GridCanvas::ClientWidth - 16, 22);
     cmdUndo = Button(this, "Undo", 8, 80);
     cmdRedo = Button(this, "Redo / Step", 96, 100);
-    cmdRestart = Button(this, "Restart", 204, 80);
-    cmdSolve = Button(this, "Solve", 292, 80);
+    cmdReplay = Button(this, "Replay", 204, 80);
+    cmdRestart = Button(this, "Restart", 292, 80);
+    cmdSolve = Button(this, "Solve", 380, 80);
     cmdClose = Button(this, "Close", GridCanvas::ClientWidth - 88, 80);
     connect(cmdUndo, &QPushButton::clicked, this, &frmPlay::cmdUndo_Click);
     connect(cmdRedo, &QPushButton::clicked, this, &frmPlay::cmdRedo_Click);
+    connect(cmdReplay, &QPushButton::clicked, this, &frmPlay::cmdReplay_Click);
     connect(cmdRestart, &QPushButton::clicked, this, &frmPlay::cmdRestart_Click);
     connect(cmdSolve, &QPushButton::clicked, this, &frmPlay::cmdSolve_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    replay = new QTimer(this);
+    replay->setInterval(1000 / ReplaySpeed);
+    connect(replay, &QTimer::timeout, this, [this] {
+        const bool wasSolved = position.IsSolved();
+        if (finished || !RedoOne())
+            StopReplay();
+        AfterMoves(wasSolved);
+    });
     Redraw();
     ShowStatus();
 }
@@ -103,29 +144,29 @@ void frmPlay::PlayLevel(QWidget* parent)
     const GamePosition level = GamePosition::FromLevelLines();
     if (!Playable(level, QStringLiteral("Play Level")))
         return;
-    frmPlay window(parent, level);
+    frmPlay window(parent, level, LevelFileName);
     window.exec();
 }
 
 void frmPlay::SolveLevel(QWidget* parent)
 {
-    const QString title = QStringLiteral("Solve Level");
     const GamePosition level = GamePosition::FromLevelLines();
-    if (!Playable(level, title))
+    if (!Playable(level, SolveTitle) || AlreadySolved(level))
         return;
-    const game::SolveResult result = frmSolveProgress::Run(parent, level, game::SolverLimits {});
+    const game::SolverLimits limits = game::StoredSolverLimits();
+    const game::SolveResult result = frmSolveProgress::Run(parent, level, limits);
     if (result.outcome != game::SolveOutcome::Solved) {
-        ReportNoSolution(result, title);
+        ReportNoSolution(result, limits);
         return;
     }
     if (ShowMessageBox(QStringLiteral("Solved in %1 pushes and %2 moves:\r%3\rPlay the solution?")
                            .arg(result.pushes)
                            .arg(result.moves)
-                           .arg(result.solution),
-            title, MsgButtons::YesNo, MsgIcon::Question)
+                           .arg(Broken(result.solution)),
+            SolveTitle, MsgButtons::YesNo, MsgIcon::Question)
         != vbYes)
         return;
-    frmPlay window(parent, level);
+    frmPlay window(parent, level, LevelFileName);
     window.QueueMoves(game::ParseSolution(result.solution).value_or(std::vector<GameMove> {}));
     window.exec();
 }
@@ -133,7 +174,9 @@ void frmPlay::SolveLevel(QWidget* parent)
 void frmPlay::QueueMoves(const std::vector<GameMove>& moves)
 {
     history.resize(done);
+    endsStep.resize(done);
     history.insert(history.end(), moves.begin(), moves.end());
+    endsStep.insert(endsStep.end(), moves.size(), true);
     ShowStatus();
 }
 
@@ -144,88 +187,158 @@ int frmPlay::PushCount() const
             [](const GameMove& move) { return move.push; }));
 }
 
-bool frmPlay::MoveMan(Direction direction)
+bool frmPlay::Replaying() const { return replay->isActive(); }
+
+void frmPlay::Walk(const std::vector<Direction>& directions)
 {
+    if (finished || directions.empty())
+        return;
     const bool wasSolved = position.IsSolved();
-    GameMove move {};
-    if (!position.Apply(direction, &move))
-        return false;
-    // A move of its own ends the moves waiting for Redo, unless it is the next of them.
-    if (done < history.size() && history[done] == move) {
-        ++done;
-    } else {
+    const std::size_t before = done;
+    for (Direction direction : directions) {
+        GameMove move {};
+        if (!position.Apply(direction, &move))
+            break;
+        // A move of its own ends the moves waiting for Redo, unless it is the next of them.
+        if (done < history.size() && history[done] == move) {
+            ++done;
+            continue;
+        }
         history.resize(done);
+        endsStep.resize(done);
         history.push_back(move);
+        endsStep.push_back(false);
         ++done;
     }
+    if (done == before)
+        return;
+    endsStep[done - 1] = true;
     AfterMoves(wasSolved);
-    return true;
+}
+
+bool frmPlay::MoveMan(Direction direction)
+{
+    const std::size_t before = done;
+    Walk({ direction });
+    return done != before;
 }
 
 void frmPlay::ClickCell(int row, int cell)
 {
     const int index = game::CellIndex(row, cell);
-    if (position.HasObject(index)) {
-        for (Direction d : geometry::AllDirections)
-            if (game::NeighbourIndex(position.Man(), d) == index) {
-                MoveMan(d);
-                return;
-            }
+    if (!position.HasObject(index)) {
+        Walk(position.WalkTo(index).value_or(std::vector<Direction> {}));
         return;
     }
-    for (Direction d : position.WalkTo(index).value_or(std::vector<Direction> {}))
-        MoveMan(d);
+    // An object: the man walks up to it by the shortest way from which he can push it, and
+    // pushes it once.
+    std::optional<std::vector<Direction>> best;
+    for (Direction d : geometry::AllDirections) {
+        const int from = game::NeighbourIndex(index, geometry::Opposite(d));
+        const int to = game::NeighbourIndex(index, d);
+        if (from < 0 || to < 0 || position.IsWall(to) || position.HasObject(to))
+            continue;
+        auto walk = position.WalkTo(from);
+        if (!walk || (best && best->size() <= walk->size() + 1))
+            continue;
+        walk->push_back(d);
+        best = std::move(walk);
+    }
+    if (best)
+        Walk(*best);
+}
+
+void frmPlay::UndoOne()
+{
+    do
+        position.Undo(history[--done]);
+    while (done > 0 && !endsStep[done - 1]);
+}
+
+bool frmPlay::RedoOne()
+{
+    if (done == history.size() || !position.Apply(history[done].direction))
+        return false;
+    ++done;
+    return true;
+}
+
+void frmPlay::StopReplay()
+{
+    replay->stop();
+    ShowStatus();
 }
 
 void frmPlay::cmdUndo_Click()
 {
+    StopReplay();
     if (done == 0)
         return;
-    position.Undo(history[--done]);
+    UndoOne();
+    finished = false;
     AfterMoves(true);
 }
 
 void frmPlay::cmdRedo_Click()
 {
-    if (done == history.size())
+    StopReplay();
+    if (finished)
         return;
     const bool wasSolved = position.IsSolved();
-    if (!position.Apply(history[done].direction))
-        return;
-    ++done;
+    while (RedoOne() && !endsStep[done - 1]) { }
     AfterMoves(wasSolved);
+}
+
+void frmPlay::cmdReplay_Click()
+{
+    if (Replaying())
+        StopReplay();
+    else if (!finished && done < history.size())
+        replay->start();
+    ShowStatus();
 }
 
 void frmPlay::cmdRestart_Click()
 {
+    // Every move is taken back and waits for Redo, as Undo pressed until the start.
+    StopReplay();
     position = start;
-    history.clear();
     done = 0;
+    finished = false;
     AfterMoves(true);
 }
 
 void frmPlay::cmdSolve_Click()
 {
-    const game::SolveResult result = frmSolveProgress::Run(this, position, game::SolverLimits {});
+    StopReplay();
+    if (AlreadySolved(position))
+        return;
+    const game::SolverLimits limits = game::StoredSolverLimits();
+    const game::SolveResult result = frmSolveProgress::Run(this, position, limits);
     if (result.outcome != game::SolveOutcome::Solved) {
-        ReportNoSolution(result, QStringLiteral("Solve Level"));
+        ReportNoSolution(result, limits);
         return;
     }
     QueueMoves(game::ParseSolution(result.solution).value_or(std::vector<GameMove> {}));
-    lblStatus->setText(lblStatus->text()
-        + QStringLiteral("      Solution: %1 pushes, %2 moves; Redo / Step plays it.")
+    solutionNote
+        = QStringLiteral("Solution: %1 pushes and %2 moves, played by Redo / Step or Replay.")
               .arg(result.pushes)
-              .arg(result.moves));
+              .arg(result.moves);
+    ShowStatus();
 }
 
 void frmPlay::AfterMoves(bool wasSolved)
 {
     Redraw();
-    ShowStatus();
-    if (!wasSolved && position.IsSolved())
+    if (!wasSolved && position.IsSolved() && !finished) {
+        replay->stop();
+        finished = true;
+        ShowStatus();
         ShowMessageBox(
-            QStringLiteral("Solved in %1 moves and %2 pushes.").arg(MoveCount()).arg(PushCount()),
-            QStringLiteral("Level Solved"), MsgButtons::OK, MsgIcon::Exclamation);
+            QStringLiteral("Solved in %1 pushes and %2 moves.").arg(PushCount()).arg(MoveCount()),
+            QStringLiteral("Level Solved"), MsgButtons::OK, MsgIcon::Information);
+    }
+    ShowStatus();
 }
 
 void frmPlay::Redraw()
@@ -248,17 +361,30 @@ void frmPlay::Redraw()
 
 void frmPlay::ShowStatus()
 {
-    lblStatus->setText(QStringLiteral("Moves = %1    Pushes = %2    Objects on target = %3 of %4")
-                           .arg(MoveCount())
-                           .arg(PushCount())
-                           .arg(position.ObjectsOnTargets())
-                           .arg(position.ObjectCount()));
+    QString text = QStringLiteral("Moves = %1    Pushes = %2    Objects on target = %3 of %4")
+                       .arg(MoveCount())
+                       .arg(PushCount())
+                       .arg(position.ObjectsOnTargets())
+                       .arg(position.ObjectCount());
+    if (finished)
+        text.prepend(QStringLiteral("Solved    "));
+    else if (done < history.size() && !solutionNote.isEmpty())
+        text += QStringLiteral("      ") + solutionNote;
+    lblStatus->setText(text);
+    const bool waiting = !finished && done < history.size();
     cmdUndo->setEnabled(done > 0);
-    cmdRedo->setEnabled(done < history.size());
+    cmdRedo->setEnabled(waiting);
+    cmdReplay->setEnabled(waiting || Replaying());
+    cmdReplay->setText(Replaying() ? QStringLiteral("Pause") : QStringLiteral("Replay"));
 }
 
 void frmPlay::keyPressEvent(QKeyEvent* event)
 {
+    // Any key stops a replay, and does nothing else.
+    if (Replaying()) {
+        StopReplay();
+        return;
+    }
     // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y, whatever the platform's own keys are.
     const QKeyCombination key = event->keyCombination();
     if (event->matches(QKeySequence::Undo) || key == (Qt::CTRL | Qt::Key_Z)) {
@@ -314,6 +440,10 @@ void frmPlay::keyPressEvent(QKeyEvent* event)
 
 void frmPlay::mousePressEvent(QMouseEvent* event)
 {
+    if (Replaying()) {
+        StopReplay();
+        return;
+    }
     const QPointF p = event->position();
     if (event->button() != Qt::LeftButton || p.y() <= 0 || p.y() >= GridBottom)
         return;

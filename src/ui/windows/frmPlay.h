@@ -9,36 +9,47 @@
 
 class QLabel;
 class QPushButton;
+class QTimer;
 
 namespace quobix {
 
 // Plays a copy of the level: the man moves by keys (keypad 7 9 4 6 1 3, or Q E A D Z C) or by
-// clicks (a free cell he walks to, an object next to him he pushes); every move can be undone
-// and redone, and a solution found by the solver waits to be stepped through with Redo.
+// clicks (a free cell he walks to, an object he walks up to and pushes); every step can be undone
+// and redone, and a solution found by the solver waits to be stepped through with Redo or played
+// with Replay.
 class frmPlay : public QDialog {
     Q_OBJECT
 public:
-    frmPlay(QWidget* parent, const game::GamePosition& start);
+    // levelName titles the window; a level without a file has none.
+    frmPlay(QWidget* parent, const game::GamePosition& start, const QString& levelName = {});
 
     // Opens the play window on the level being edited, or says why the level cannot be played.
     static void PlayLevel(QWidget* parent);
     // Solves the level being edited and offers to play the solution.
     static void SolveLevel(QWidget* parent);
 
-    // Replaces the moves that Redo would play with these.
+    // Replaces the moves that Redo would play with these, one step each.
     void QueueMoves(const std::vector<game::GameMove>& moves);
 
     const game::GamePosition& Position() const { return position; }
     int MoveCount() const { return static_cast<int>(done); }
     int PushCount() const;
+    // After the "Level Solved" notice: the man stays where he is until a step is undone.
+    bool Finished() const { return finished; }
+    bool Replaying() const;
     const QImage& Picture() const { return picture; }
 
     QLabel* lblStatus;
+    QLabel* lblKeys;
     QPushButton* cmdUndo;
     QPushButton* cmdRedo;
+    QPushButton* cmdReplay;
     QPushButton* cmdRestart;
     QPushButton* cmdSolve;
     QPushButton* cmdClose;
+
+    // Moves per second of Replay.
+    static constexpr int ReplaySpeed = 8;
 
 public slots:
     bool MoveMan(game::Direction direction);
@@ -46,6 +57,7 @@ public slots:
     void ClickCell(int row, int cell);
     void cmdUndo_Click();
     void cmdRedo_Click();
+    void cmdReplay_Click();
     void cmdRestart_Click();
     void cmdSolve_Click();
 
@@ -55,15 +67,25 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Makes moves as one step, the moves waiting for Redo kept when they are the same.
+    void Walk(const std::vector<game::Direction>& directions);
+    bool RedoOne();
+    void UndoOne();
+    void StopReplay();
     void AfterMoves(bool wasSolved);
     void Redraw();
     void ShowStatus();
 
     game::GamePosition start;
     game::GamePosition position;
+    // The moves made and those waiting for Redo; endsStep marks the last move of each step.
     std::vector<game::GameMove> history;
-    std::size_t done = 0; // moves of history made; the rest wait for Redo
+    std::vector<bool> endsStep;
+    std::size_t done = 0; // moves of history made
+    bool finished = false;
+    QString solutionNote;
     QImage picture;
+    QTimer* replay;
 };
 
 } // namespace quobix
