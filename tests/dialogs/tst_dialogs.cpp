@@ -277,6 +277,7 @@ private slots:
         Opens("xsb: its own file is a qbx file", { "maze.xsb", {}, "maze.qbx", "" });
         Opens("missing", { "sub/gone.qbx", {}, "", Gone + "%1sub/gone.qbx" });
         Opens("a man, no target", { "man.qbx", " # @ #\r\n", "man.qbx", "The loaded level is invalid." });
+        Opens("fewer objects", { "few.qbx", " # @ $ . . #\r\n", "few.qbx", "The loaded level is invalid." });
         Opens("flipped to fit", { "flip.qbx", tall, "flip.qbx", flip });
         // clang-format on
     }

@@ -54,6 +54,7 @@ private slots:
         QTest::newRow("valid") << QList { 1, 1, 1 } << vbYes << "";
         QTest::newRow("two men, saved anyway") << QList { 2, 1, 1 } << vbYes << invalid;
         QTest::newRow("more objects, not saved") << QList { 1, 3, 2 } << vbNo << invalid;
+        QTest::newRow("fewer objects, not saved") << QList { 1, 2, 3 } << vbNo << invalid;
         QTest::newRow("no target, not saved") << QList { 1, 0, 0 } << vbNo << invalid;
         // clang-format on
     }

@@ -2,6 +2,7 @@
 #include "common/TestRegistry.h"
 
 #include "editor/GridCanvas.h"
+#include "game/SolverSettings.h"
 #include "level/LevelState.h"
 #include "windows/frmAboutQuobixEdit.h"
 #include "windows/frmHelpPage.h"
@@ -9,15 +10,18 @@
 #include "windows/frmPlay.h"
 #include "windows/frmQBX.h"
 #include "windows/frmSolveProgress.h"
+#include "windows/frmSolverLimits.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QDoubleSpinBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTest>
 #include <QTextDocument>
 
@@ -341,6 +345,25 @@ private slots:
         QCOMPARE(recorder.calls[0].title, "Solve Level");
         QCOMPARE(recorder.calls[0].icon, MsgIcon::Information);
         QCOMPARE(recorder.calls[0].buttons, MsgButtons::OK);
+    }
+
+    // The limits are kept in the settings, within the command line's ranges; Cancel keeps them.
+    void solverLimits()
+    {
+        const auto edit = [this](double seconds, int mib, bool ok) {
+            Run<frmSolverLimits>(window->mnuSolverLimits, [=](frmSolverLimits* limits) {
+                QCOMPARE(limits->txtMemory->maximum(), 16777216);
+                QVERIFY(limits->txtSeconds->minimum() > 0 && limits->txtMemory->minimum() == 1);
+                limits->txtSeconds->setValue(seconds);
+                limits->txtMemory->setValue(mib);
+                (ok ? limits->cmdOK : limits->cmdCancel)->click();
+            });
+            const game::SolverLimits stored = game::StoredSolverLimits();
+            return std::pair(stored.seconds, int(stored.memoryBytes >> 20));
+        };
+        QCOMPARE(edit(1, 1, false), std::pair(60.0, 1024));
+        QCOMPARE(edit(0.5, 16, true), std::pair(0.5, 16));
+        QCOMPARE(edit(60, 1024, true), std::pair(60.0, 1024));
     }
 
     void playRefusesAnUnplayableLevel_data()
