@@ -7,10 +7,12 @@
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
 #include "files/modLoadOrSave.h"
+#include "game/GamePosition.h"
 #include "level/LevelState.h"
 #include "level/modText.h"
 #include "messages/LoadSaveState.h"
 #include "platform/MessageSeam.h"
+#include "windows/frmPlay.h"
 #include "windows/frmQBX.h"
 
 #include <QApplication>
@@ -145,6 +147,14 @@ WindowShot EditorShots::DisplaceWindow() const
     DisplaceLeft = DisplaceStartLeft;
     frmDisplace dialog(window.get());
     dialog.FillDisplaceChoices();
+    return Grab(dialog);
+}
+
+WindowShot EditorShots::PlayWindow(
+    const QString& levelName, const std::function<void(frmPlay&)>& play) const
+{
+    frmPlay dialog(window.get(), game::GamePosition::FromLevelLines(), levelName);
+    play(dialog);
     return Grab(dialog);
 }
 

@@ -10,6 +10,7 @@ class QMenu;
 
 namespace quobix {
 class frmLoadOrSave;
+class frmPlay;
 class frmQuobixEditorZN;
 }
 
@@ -53,6 +54,9 @@ public:
     WindowShot Message(const std::function<void()>& routine) const;
     // The displace window for the current level; a null image when the editor has none yet.
     WindowShot DisplaceWindow() const;
+    // The play window on the current level, titled with levelName, after play has made its moves.
+    WindowShot PlayWindow(
+        const QString& levelName, const std::function<void(quobix::frmPlay&)>& play) const;
 
 private:
     std::unique_ptr<quobix::frmQuobixEditorZN> window;

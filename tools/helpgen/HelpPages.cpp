@@ -7,15 +7,19 @@
 
 #include "dialogs/frmLoadOrSave.h"
 #include "editor/frmQuobixEditorZN.h"
+#include "game/GamePosition.h"
 #include "level/LevelState.h"
 #include "messages/LoadSaveState.h"
 #include "messages/modMessages.h"
+#include "windows/frmPlay.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QMenu>
+#include <QPainter>
+#include <cmath>
 
 using namespace quobix;
 
@@ -302,14 +306,140 @@ namespace {
         page.Window(message.image, message.title, 10, y + 4);
         return page.Result();
     }
+
+    // The play keys around the man's cell: each neighbour shows its letter key and, below it,
+    // its keypad key; the direction's name stands outside. centre is the man's cell.
+    void PlayKeys(PageCanvas& page, QPointF centre)
+    {
+        constexpr double radius = 22;
+        const double width = std::sqrt(3.0) * radius;
+        struct Neighbour {
+            QPointF offset;
+            const char* letter;
+            const char* keypad;
+            const char* name;
+            int align; // the name stands left or right of the cell
+        };
+        const Neighbour neighbours[] = {
+            { { -width / 2, -1.5 * radius }, "Q", "7", "north-west", Qt::AlignRight },
+            { { width / 2, -1.5 * radius }, "E", "9", "north-east", Qt::AlignLeft },
+            { { -width, 0 }, "A", "4", "west", Qt::AlignRight },
+            { { width, 0 }, "D", "6", "east", Qt::AlignLeft },
+            { { -width / 2, 1.5 * radius }, "Z", "1", "south-west", Qt::AlignRight },
+            { { width / 2, 1.5 * radius }, "C", "3", "south-east", Qt::AlignLeft },
+        };
+        const QColor name(0x50, 0x50, 0x50);
+        page.Hexagon(centre, radius, QColor(0xdc, 0xdc, 0xdc));
+        page.Ball(centre, radius * 0.5, QColor(0xd0, 0x20, 0x20));
+        for (const Neighbour& n : neighbours) {
+            const QPointF at = centre + n.offset;
+            page.Hexagon(at, radius, QColor(0xee, 0xf2, 0xf8));
+            page.Label(QRectF(at.x() - 15, at.y() - 16, 30, 18), Qt::AlignCenter,
+                QString::fromLatin1(n.letter), 15, true, QColor(0x1f, 0x3a, 0x6e));
+            page.Label(QRectF(at.x() - 15, at.y() + 1, 30, 14), Qt::AlignCenter,
+                QString::fromLatin1(n.keypad), 11, false, name);
+            // Beside the cell; for the slanting directions a little further from the man's row.
+            const double lift = n.offset.y() / 3;
+            const double side = width / 2 + 4;
+            const QRectF box = n.align == Qt::AlignRight
+                ? QRectF(at.x() - side - 70, at.y() + lift - 8, 70, 16)
+                : QRectF(at.x() + side, at.y() + lift - 8, 70, 16);
+            page.Label(
+                box, n.align | Qt::AlignVCenter, QString::fromLatin1(n.name), 11, false, name);
+        }
+    }
+
+    // The grid part of the play window and its status line and buttons, with the rows between
+    // them cut out.
+    QImage PlayWindowParts(const QImage& window, int width, int gridHeight, int bottomFrom)
+    {
+        constexpr int gap = 7;
+        const int bottomHeight = window.height() - bottomFrom;
+        QImage parts(width, gridHeight + gap + bottomHeight, QImage::Format_RGB32);
+        parts.fill(Qt::white);
+        QPainter painter(&parts);
+        painter.drawImage(0, 0, window.copy(0, 0, width, gridHeight));
+        painter.drawImage(0, gridHeight + gap, window.copy(0, bottomFrom, width, bottomHeight));
+        painter.setPen(QPen(QColor(0x90, 0x90, 0x90), 1, Qt::DashLine));
+        painter.drawLine(0, gridHeight + gap / 2, width, gridHeight + gap / 2);
+        return parts;
+    }
+
+    QImage Page6(EditorShots& shots)
+    {
+        PageCanvas page(QSize(639, 524));
+        page.Title(QStringLiteral("Playing and solving"));
+        shots.SetLevel(SampleLevel, SampleTop);
+        const WindowShot play = shots.PlayWindow(QStringLiteral("hive.qbx"), [](frmPlay& window) {
+            window.MoveMan(geometry::Direction::NorthEast);
+            window.MoveMan(geometry::Direction::SouthWest);
+            window.MoveMan(geometry::Direction::East);
+            window.cmdUndo_Click();
+        });
+
+        const int column = 400;
+        int y = page.Text(10, 40, column,
+            QStringLiteral(
+                "<h3>Playing a level</h3>"
+                "<p><b>Level &gt; Play...</b> plays a copy of the level; the level being drawn "
+                "never changes. Only a valid, closed level can be played: in an <b>open</b> "
+                "level the man can walk off the grid.</p>"
+                "<p>The keys on the right, a letter or the keypad digit below it, move the man "
+                "to a neighbouring cell; the <b>Left</b> and <b>Right</b> arrow keys go west "
+                "and east, while <b>Up</b> and <b>Down</b> have no direction on this hexagonal "
+                "grid.</p>"
+                "<p><b>Click</b> a free cell to walk there, or an <b>object</b> to walk up to "
+                "it, by the shortest way from which it can be pushed, and push it once.</p>"));
+        PlayKeys(page, QPointF(522, 102));
+
+        y = page.Text(10, y + 4, column,
+            QStringLiteral(
+                "<h3>Undo, Redo / Step, Restart and Replay</h3>"
+                "<p><b>Undo</b> (<b>Ctrl+Z</b>) takes back one step: a whole click-walk with "
+                "its push, or one key move; <b>Redo / Step</b> (<b>Ctrl+Shift+Z</b> or "
+                "<b>Ctrl+Y</b>) does it again. <b>Restart</b> takes every move back, for Redo / "
+                "Step to replay. <b>Replay</b> plays the waiting moves at about 8 moves per "
+                "second; the same button pauses and resumes, and any key or click stops it. "
+                "After the <b>Level Solved</b> notice the status line says <b>Solved</b> and "
+                "the man stops until a step is undone.</p>"));
+        const QImage parts = PlayWindowParts(play.image, 470, 176, 530);
+        const QRect at = page.Window(Scaled(parts, 205.0 / 470), play.title, 424, 166);
+
+        y = std::max(at.bottom() + 6, y + 4);
+        y = page.Text(10, y, 619,
+            QStringLiteral(
+                "<h3>Solving</h3>"
+                "<p><b>Level &gt; Solve...</b>, or <b>Solve</b> in the play window from where "
+                "the man stands, finds a solution with the fewest pushes (and a short walk "
+                "among those) or proves there is none. A window shows the positions searched "
+                "and the time; <b>Cancel</b> stops it. <b>Level &gt; Solver Limits...</b> sets "
+                "the time and memory limits (60 s and 1024 MiB unless changed).</p>"
+                "<p>A solution has one letter per move: <code>q e a d z c</code> for the six "
+                "directions as on the keys, lower case a step, upper case a push: <code>dD</code> "
+                "is a step east, then a push east. The solution can be selected and copied "
+                "from the result.</p>"));
+        // Narrower at the foot: the window's Cancel button sits in the page's bottom right.
+        y = page.Text(10, y + 4, 565,
+            QStringLiteral(
+                "<h3>In the editor and on the command line</h3>"
+                "<p><b>Edit &gt; Undo</b> (<b>Ctrl+Z</b>) and <b>Redo</b> (<b>Ctrl+Shift+Z</b> "
+                "or <b>Ctrl+Y</b>) take back and redo every change to the grid. <b>File &gt; "
+                "Recent Levels</b> lists the last eight levels loaded or saved.</p>"
+                "<p><code>quobix-editor FILE</code> opens a level. <code>quobix-editor --solve "
+                "FILE...</code> prints one line per file (<code>solved, pushes 9, moves 21, "
+                "solution ...</code>, <code>unsolvable</code> or <code>gave up, time limit 60 "
+                "s</code>), with <code>--time-limit SECONDS</code> and <code>--memory-limit "
+                "MIB</code>; <code>--help</code> lists everything.</p>"));
+        return page.Result();
+    }
 }
 
 QString WriteHelpPages(const QString& folder)
 {
     EditorShots shots;
     const QString levels = PrepareLevelFolder();
-    const QImage pages[]
-        = { Page1(shots), Page2(shots), Page3(shots), Page4(shots, levels), Page5(shots, levels) };
+    const QImage pages[] = { Page1(shots), Page2(shots), Page3(shots), Page4(shots, levels),
+        Page5(shots, levels), Page6(shots) };
     QDir(QDir::tempPath() + QStringLiteral("/quobix-help")).removeRecursively();
     for (int k = 0; k < int(std::size(pages)); ++k) {
         if (pages[k].isNull())

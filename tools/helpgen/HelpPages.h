@@ -4,7 +4,7 @@
 
 namespace helpgen {
 
-// Paints help1.png .. help5.png into folder; returns an error text, empty on success.
+// Paints help1.png .. help6.png into folder; returns an error text, empty on success.
 QString WriteHelpPages(const QString& folder);
 
 } // namespace helpgen

@@ -2,6 +2,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QTextDocument>
+#include <QtMath>
+#include <cmath>
 
 namespace helpgen {
 
@@ -86,6 +88,42 @@ int PageCanvas::Caption(const QRect& under, const QString& text)
     const QRect box(under.left() - 40, under.bottom() + 3, under.width() + 80, 15);
     painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, text);
     return box.bottom() + 1;
+}
+
+void PageCanvas::Hexagon(QPointF centre, double radius, const QColor& fill)
+{
+    QPolygonF corners;
+    for (int k = 0; k < 6; ++k) {
+        const double angle = qDegreesToRadians(90.0 + 60.0 * k);
+        corners << centre + QPointF(radius * std::cos(angle), -radius * std::sin(angle));
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Heading, 1.2));
+    painter.setBrush(fill);
+    painter.drawPolygon(corners);
+    painter.restore();
+}
+
+void PageCanvas::Ball(QPointF centre, double radius, const QColor& colour)
+{
+    QRadialGradient shine(centre - QPointF(radius / 3, radius / 3), radius * 1.3);
+    shine.setColorAt(0, colour.lighter(170));
+    shine.setColorAt(1, colour.darker(130));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour.darker(160), 1));
+    painter.setBrush(shine);
+    painter.drawEllipse(centre, radius, radius);
+    painter.restore();
+}
+
+void PageCanvas::Label(
+    const QRectF& box, int flags, const QString& text, int pixels, bool bold, const QColor& colour)
+{
+    painter.setFont(PageFont(pixels, bold));
+    painter.setPen(colour);
+    painter.drawText(box, flags, text);
 }
 
 QImage PageCanvas::Result()

@@ -22,6 +22,13 @@ public:
     QRect Window(const QImage& shot, const QString& title, int x, int y);
     // A small caption centred under a screenshot; returns the y below it.
     int Caption(const QRect& under, const QString& text);
+    // A cell of the grid's shape, pointed at top and bottom; radius runs from centre to corner.
+    void Hexagon(QPointF centre, double radius, const QColor& fill);
+    // A ball, as the skins draw the man.
+    void Ball(QPointF centre, double radius, const QColor& colour);
+    // One line of text placed in box as flags say.
+    void Label(const QRectF& box, int flags, const QString& text, int pixels, bool bold = false,
+        const QColor& colour = QColor(0x20, 0x20, 0x20));
 
     QImage Result();
 

@@ -1,6 +1,6 @@
-// Paints the five help pages from screenshots of the editor's own windows, taken offscreen.
+// Paints the six help pages from screenshots of the editor's own windows, taken offscreen.
 //
-//   helpgen <folder>   writes <folder>/help1.png .. help5.png
+//   helpgen <folder>   writes <folder>/help1.png .. help6.png
 
 #include "HelpPages.h"
 #include "editor/modQuobixEditorZN.h"

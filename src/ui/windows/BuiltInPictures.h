@@ -9,7 +9,7 @@ namespace quobix::BuiltInPictures {
 // Registers the pictures with the resource system; safe to call any number of times.
 void Init();
 
-// The picture of the auxiliary windows named name ("icon", "help1".."help5"); a null pixmap
+// The picture of the auxiliary windows named name ("icon", "help1".."help6"); a null pixmap
 // when there is none.
 QPixmap Picture(const QString& name);
 
