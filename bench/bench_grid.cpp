@@ -3,7 +3,6 @@
 #include "BenchSupport.h"
 #include "geometry/GridGeometry.h"
 
-#include "editor/EditorState.h"
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
 #include "level/LevelState.h"
@@ -24,7 +23,8 @@ int main(int argc, char** argv)
     const QString symbols = QStringLiteral("#$@.*+");
     for (int r = 1; r <= GridRows; ++r)
         for (int c = 1; c <= GridCells; ++c)
-            SetCharAt(LevelLines[1][r], CellPosition(r, c), symbols[(r + c) % symbols.size()]);
+            SetCharAt(LevelLines[1][r], geometry::Cell { r, c }.TextColumn(),
+                symbols[(r + c) % symbols.size()]);
     bench::TimeRuns("ShowLevelInGrid, 832 cells", 300, [&] { window.ShowLevelInGrid(); });
 
     // Drag across row 13 back and forth: every step enters a new cell.
@@ -33,7 +33,7 @@ int main(int argc, char** argv)
     bench::TimeRuns("drag-paint step", 20000, [&] {
         const int cell = step++ % 62;
         const int c = cell < 31 ? cell + 1 : 62 - cell;
-        window.Form_MouseMove(1, 0, float(geometry::CellCentre(13, c).x()), 254.f);
+        window.Form_MouseMove(1, 0, float(geometry::Cell { 13, c }.Centre().x()), 254.f);
     });
     window.Form_MouseUp(1, 0, 0.f, 0.f);
     return 0;

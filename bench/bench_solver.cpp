@@ -63,7 +63,7 @@ struct Sketch {
         while (static_cast<int>(room.size()) < cells) {
             const int next = NeighbourIndex(room[random.Below(static_cast<int>(room.size()))],
                 geometry::AllDirections[random.Below(6)]);
-            const geometry::GridCell at = CellOfIndex(next);
+            const geometry::Cell at = CellOfIndex(next);
             if (at.row > 1 && at.row < GridRows && at.cell >= first && at.cell <= last
                 && grid[next] == '#'
                 && (!passages || FreeNeighbours(next) <= 2 || random.Below(8) == 0)) {
@@ -88,7 +88,7 @@ struct Sketch {
                     ch = target[index] ? '*' : '$';
                 else if (target[index])
                     ch = '.';
-                SetCharAt(line, CellPosition(r, c), QLatin1Char(ch));
+                SetCharAt(line, geometry::Cell { r, c }.TextColumn(), QLatin1Char(ch));
             }
             rows << line;
         }

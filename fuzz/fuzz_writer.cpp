@@ -146,8 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         LevelLines[1][row] = QString(LineWidth, QLatin1Char(' '));
     for (int row = firstRow; row < firstRow + height; ++row)
         for (int cell = firstCell; cell < firstCell + width; ++cell)
-            SetCharAt(LevelLines[1][row], CellPosition(row, cell),
-                SymbolChars[std::max(0, in.next() % 10 - 3)][0]);
+            SetCharAt(LevelLines[1][row], geometry::Cell { row, cell }.TextColumn(),
+                SymbolChar(static_cast<qint16>(std::max(0, in.next() % 10 - 3))));
     modText::FindUsedLines();
     if (FirstUsedLine == 0)
         return 0;

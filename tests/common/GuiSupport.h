@@ -30,7 +30,10 @@ inline std::unique_ptr<quobix::frmQuobixEditorZN> MainWindow(bool shown = true)
 }
 
 // A point well inside cell (row, cell) of the canvas, and the centre of palette slot s.
-inline QPoint CellCentre(int row, int cell) { return quobix::geometry::CellCentre(row, cell); }
+inline QPoint CellCentre(int row, int cell)
+{
+    return quobix::geometry::Cell { row, cell }.Centre();
+}
 inline QPoint PaletteCentre(int slot) { return { 28 * slot + 12, 530 + 14 }; }
 
 using quobix::modQuobixEditorZN::SubstituteFonts;

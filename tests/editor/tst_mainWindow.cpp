@@ -13,8 +13,11 @@
 using namespace quobix;
 
 namespace {
-QChar CellChar(int row, int cell) { return CharAt(LevelLines[1][row], CellPosition(row, cell)); }
-QPoint Corner(int row, int cell) { return { geometry::CellX(row, cell), geometry::CellY(row) }; }
+QChar CellChar(int row, int cell)
+{
+    return CharAt(LevelLines[1][row], geometry::Cell { row, cell }.TextColumn());
+}
+QPoint Corner(int row, int cell) { return geometry::Cell { row, cell }.Corner(); }
 const QImage& PictureOf(QChar symbol) { return *SkinPictures[SymbolCodeOf(symbol)]; }
 
 // The cell whose picture's interior holds the point, found by brute force; row 0 when none does.
@@ -22,7 +25,7 @@ std::pair<int, int> EnclosingCell(int x, int y)
 {
     for (int row = std::max(1, (y - 26) / 20); row <= std::min(GridRows, y / 20 + 1); ++row)
         for (int cell = 1; cell <= GridCells; ++cell)
-            if (PartOfCellPicture(x - geometry::CellX(row, cell), y - geometry::CellY(row))
+            if (PartOfCellPicture(x - Corner(row, cell).x(), y - Corner(row, cell).y())
                 == PicturePart::Interior)
                 return { row, cell };
     return { 0, 0 };
@@ -98,11 +101,10 @@ private slots:
     {
         const auto check = [](float x, float y, int atX, int atY) {
             const auto [row, cell] = EnclosingCell(atX, atY);
-            ValidLocation = true;
-            geometry::HitTest(x, y);
-            if (ValidLocation ? CurrentRow != row || CurrentCell != cell : row != 0)
-                QFAIL(qPrintable(QString::asprintf("(%g, %g): expected %d/%d, got %d/%d, valid %d",
-                    x, y, row, cell, CurrentRow, CurrentCell, ValidLocation)));
+            const auto hit = geometry::CellAt(QPointF(x, y));
+            if (hit ? hit->cell != geometry::Cell { row, cell } : row != 0)
+                QFAIL(qPrintable(QString::asprintf("(%g, %g): expected %d/%d, got %d/%d", x, y, row,
+                    cell, hit ? hit->cell.row : 0, hit ? hit->cell.cell : 0)));
         };
         for (int y = 1; y < 527; ++y)
             for (int x = -30; x <= 820; ++x) {

@@ -200,8 +200,8 @@ private slots:
             // Counted and judged as the editor does when it shows a loaded level.
             for (int r = 1; r <= GridRows; ++r)
                 for (int c = 1; c <= GridCells; ++c)
-                    LevelEditing::AddSymbol(
-                        SymbolCodeOf(CharAt(LevelLines[1][r], CellPosition(r, c))));
+                    LevelEditing::AddSymbol(SymbolCodeOf(
+                        CharAt(LevelLines[1][r], geometry::Cell { r, c }.TextColumn())));
             if (!LevelEditing::IsValidLevel())
                 modMessages::ShowLoadedLevelInvalid();
             QVERIFY(!FlippedOnLoad && !TopComment.isEmpty());

@@ -16,7 +16,8 @@ inline QStringList GridRows(const QStringList& cells, int firstRow = 2)
         const int k = r - firstRow;
         if (k >= 0 && k < cells.size())
             for (int c = 1; c <= cells[k].size() && c <= quobix::GridCells; ++c)
-                quobix::SetCharAt(line, quobix::CellPosition(r, c), cells[k][c - 1]);
+                quobix::SetCharAt(
+                    line, quobix::geometry::Cell { r, c }.TextColumn(), cells[k][c - 1]);
         rows << line;
     }
     return rows;

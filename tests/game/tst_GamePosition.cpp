@@ -4,12 +4,12 @@
 #include "game/SolutionNotation.h"
 #include "geometry/GridGeometry.h"
 
+#include <QHash>
 #include <QTest>
 
 using namespace quobix::game;
 using quobix::geometry::AllDirections;
-using quobix::geometry::GridCell;
-using quobix::geometry::Neighbour;
+using quobix::geometry::Cell;
 
 Q_DECLARE_METATYPE(Playability)
 
@@ -33,36 +33,26 @@ class TestGamePosition : public QObject {
     Q_OBJECT
 
 private slots:
-    void neighbour()
+    // Every neighbour's picture sits one cell away: 24 pixels along the row, or 20 pixels up or
+    // down with half a cell (12 pixels) of shear; a direction with no such cell on the grid has
+    // no neighbour.
+    void neighboursAreOneCellApart()
     {
-        // An odd row stands half a cell right: above and below it touches c and c + 1; an even
-        // row touches c - 1 and c. Row 0: past the edge.
-        const struct {
-            int row, cell;
-            char direction;
-            int toRow, toCell;
-        } cases[] = {
-            // clang-format off
-            { 5, 10, 'q', 4, 10 }, { 5, 10, 'e', 4, 11 }, { 5, 10, 'a', 5, 9 }, { 5, 10, 'd', 5, 11 },
-            { 5, 10, 'z', 6, 10 }, { 5, 10, 'c', 6, 11 }, { 6, 10, 'q', 5, 9 }, { 6, 10, 'c', 7, 10 },
-            { 1, 5, 'e', 0, 0 }, { 26, 5, 'z', 0, 0 }, { 7, 1, 'a', 0, 0 }, { 8, 32, 'd', 0, 0 },
-            { 7, 32, 'c', 0, 0 }, { 7, 1, 'z', 8, 1 }, { 8, 1, 'q', 0, 0 }, { 8, 32, 'e', 7, 32 },
-            // clang-format on
-        };
-        for (const auto& c : cases) {
-            const auto next = Neighbour(c.row, c.cell, Dir(c.direction));
-            const GridCell expected { c.toRow, c.toCell };
-            QVERIFY2(next ? *next == expected : c.toRow == 0,
-                qPrintable(QStringLiteral("%1,%2 %3").arg(c.row).arg(c.cell).arg(c.direction)));
-        }
-        // Touching is mutual: the opposite direction returns to the start, over the whole grid.
-        for (int r = 1; r <= quobix::GridRows; ++r)
-            for (int c = 1; c <= quobix::GridCells; ++c)
-                for (Direction d : AllDirections)
-                    if (const auto step = Neighbour(r, c, d)) {
-                        const auto back = Neighbour(step->row, step->cell, Opposite(d));
-                        QVERIFY(back && *back == (GridCell { r, c }));
-                    }
+        const QPoint away[]
+            = { { -12, -20 }, { 12, -20 }, { -24, 0 }, { 24, 0 }, { -12, 20 }, { 12, 20 } };
+        QHash<QPoint, Cell> atCorner;
+        for (int index = 0; index < GridCellTotal; ++index)
+            atCorner.insert(Cell::OfIndex(index).Corner(), Cell::OfIndex(index));
+        for (int index = 0; index < GridCellTotal; ++index)
+            for (Direction d : AllDirections) {
+                const Cell here = Cell::OfIndex(index);
+                const auto expected = atCorner.find(here.Corner() + away[int(d)]);
+                const auto next = here.Neighbour(d);
+                QVERIFY2(expected == atCorner.end() ? !next : next && *next == *expected,
+                    qPrintable(
+                        QStringLiteral("%1,%2 %3").arg(here.row).arg(here.cell).arg(int(d))));
+                QCOMPARE(NeighbourIndex(index, d), next ? next->Index() : -1);
+            }
     }
 
     void rules_data()

@@ -64,8 +64,8 @@ private slots:
         expected.fill(darkOutline ? White : floor.pixel(12, 14));
         for (int row = 1; row <= 26; ++row)
             for (int column = 1; column <= 32; ++column) {
-                const QPoint origin(
-                    geometry::CellX(row, column) - geometry::GridPictureLeft, geometry::CellY(row));
+                const QPoint origin = geometry::Cell { row, column }.Corner()
+                    - QPoint(geometry::GridPictureLeft, 0);
                 for (int y = 0; y < 28; ++y)
                     for (int x = 0; x < 25; ++x)
                         if (PartOfCellPicture(x, y) != PicturePart::Outside)

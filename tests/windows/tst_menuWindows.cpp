@@ -69,7 +69,7 @@ class TestMenuWindows : public QObject {
     {
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
             window->Canvas()->mapTo(window.get(), CellCentre(4, 4)));
-        return CharAt(LevelLines[1][4], CellPosition(4, 4)) == QLatin1Char('#');
+        return CharAt(LevelLines[1][4], geometry::Cell { 4, 4 }.TextColumn()) == QLatin1Char('#');
     }
 
     // While a help page or the About window is open, the main window takes no input.

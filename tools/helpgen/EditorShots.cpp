@@ -55,7 +55,8 @@ void EditorShots::SetLevel(const QStringList& cellRows, int firstRow)
     for (int i = 0; i < cellRows.size(); ++i) {
         const int row = firstRow + i;
         for (int cell = 1; cell <= cellRows[i].size(); ++cell)
-            SetCharAt(LevelLines[1][row], CellPosition(row, cell), cellRows[i].at(cell - 1));
+            SetCharAt(LevelLines[1][row], geometry::Cell { row, cell }.TextColumn(),
+                cellRows[i].at(cell - 1));
     }
     window->FromTextToGrid();
 }

@@ -37,7 +37,7 @@ namespace {
     const char* SampleAuthor = "Mira Lindqvist";
     const char* SampleBottomComment = "Have fun!";
 
-    using quobix::geometry::CellCentre;
+    QPoint CellCentre(int row, int cell) { return quobix::geometry::Cell { row, cell }.Centre(); }
 
     // Level files to fill the file lists of the load and save windows.
     QString PrepareLevelFolder()

@@ -8,7 +8,7 @@ namespace skingen {
 QPoint CellOrigin(int row, int column)
 {
     using namespace quobix::geometry;
-    return QPoint(CellX(row, column) - GridPictureLeft, CellY(row));
+    return Cell { row, column }.Corner() - QPoint(GridPictureLeft, 0);
 }
 
 QPolygonF Hexagon(double inset)

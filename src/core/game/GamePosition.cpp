@@ -13,10 +13,10 @@ namespace {
     {
         NeighbourTable table {};
         for (int index = 0; index < GridCellTotal; ++index) {
-            const geometry::GridCell here = CellOfIndex(index);
+            const geometry::Cell here = CellOfIndex(index);
             for (Direction d : geometry::AllDirections) {
-                const auto next = geometry::Neighbour(here.row, here.cell, d);
-                table[index][static_cast<int>(d)] = next ? CellIndex(next->row, next->cell) : -1;
+                const auto next = here.Neighbour(d);
+                table[index][static_cast<int>(d)] = next ? next->Index() : -1;
             }
         }
         return table;
@@ -24,17 +24,14 @@ namespace {
 
     bool OnEdge(int index)
     {
-        const geometry::GridCell here = CellOfIndex(index);
+        const geometry::Cell here = CellOfIndex(index);
         return here.row == 1 || here.row == GridRows || here.cell == 1 || here.cell == GridCells;
     }
 }
 
-int CellIndex(int row, int cell) { return (row - 1) * GridCells + (cell - 1); }
+int CellIndex(int row, int cell) { return geometry::Cell { row, cell }.Index(); }
 
-geometry::GridCell CellOfIndex(int index)
-{
-    return { index / GridCells + 1, index % GridCells + 1 };
-}
+geometry::Cell CellOfIndex(int index) { return geometry::Cell::OfIndex(index); }
 
 int NeighbourIndex(int index, Direction direction)
 {
@@ -47,31 +44,18 @@ GamePosition GamePosition::FromRows(const QStringList& rows)
     GamePosition position;
     for (int r = 1; r <= GridRows && r <= rows.size(); ++r)
         for (int c = 1; c <= GridCells; ++c) {
-            const int index = CellIndex(r, c);
-            const QChar ch = CharAt(rows[r - 1], CellPosition(r, c));
+            const geometry::Cell at { r, c };
+            const int index = at.Index();
+            const qint16 code = SymbolIndexOf(CharAt(rows[r - 1], at.TextColumn()));
+            if (code == SymbolCode::None)
+                continue; // no symbol: floor
+            const Symbol& symbol = Symbols[code];
             unsigned char& cell = position.cells[index];
-            switch (ch.unicode()) {
-            case '#':
-                cell = WallFlag;
-                break;
-            case '$':
-                cell = ObjectFlag;
-                break;
-            case '*':
-                cell = ObjectFlag | TargetFlag;
-                break;
-            case '.':
-                cell = TargetFlag;
-                break;
-            case '+':
-                cell = TargetFlag;
-                [[fallthrough]];
-            case '@':
+            cell = (symbol.wall ? WallFlag : 0) | (symbol.object ? ObjectFlag : 0)
+                | (symbol.target ? TargetFlag : 0);
+            if (symbol.man) {
                 position.man = index;
                 ++position.menRead;
-                break;
-            default:
-                break;
             }
             position.objectCount += (cell & ObjectFlag) != 0;
             position.targetCount += (cell & TargetFlag) != 0;
@@ -89,14 +73,11 @@ GamePosition GamePosition::FromLevelLines()
 
 QChar GamePosition::SymbolAt(int index) const
 {
-    const bool target = IsTarget(index);
-    if (index == man)
-        return QLatin1Char(target ? '+' : '@');
-    if (HasObject(index))
-        return QLatin1Char(target ? '*' : '$');
-    if (IsWall(index))
-        return QLatin1Char('#');
-    return QLatin1Char(target ? '.' : ' ');
+    // The man stands on a free cell, an object on a floor or a target; a wall holds nothing.
+    const bool man = index == this->man;
+    const bool object = !man && HasObject(index);
+    const bool wall = !man && !object && IsWall(index);
+    return SymbolChar(SymbolOf(wall, object, !wall && IsTarget(index), man));
 }
 
 int GamePosition::ObjectsOnTargets() const
@@ -109,7 +90,7 @@ int GamePosition::ObjectsOnTargets() const
 
 Playability GamePosition::Check() const
 {
-    if (menRead != 1 || objectCount != targetCount || targetCount == 0)
+    if (!IsValidLevel(menRead, objectCount, targetCount))
         return Playability::Invalid;
     // Objects do not close a gap: the man may push them out of his way.
     std::array<bool, GridCellTotal> seen {};

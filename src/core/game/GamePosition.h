@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/GridGeometry.h"
+#include "geometry/Cell.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +15,7 @@ using geometry::Direction;
 // Cells of the whole grid as one index, 0..831: (row - 1) * 32 + (cell - 1).
 constexpr int GridCellTotal = 26 * 32;
 int CellIndex(int row, int cell);
-geometry::GridCell CellOfIndex(int index);
+geometry::Cell CellOfIndex(int index);
 // The index of the neighbour in a direction, or -1 past the grid's edge.
 int NeighbourIndex(int index, Direction direction);
 

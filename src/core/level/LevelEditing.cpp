@@ -5,18 +5,15 @@
 namespace quobix::LevelEditing {
 
 namespace {
-    bool IsMan(qint16 code) { return code == SymbolCode::Man || code == SymbolCode::ManOnTarget; }
-
     // The changes a cell holding code makes to the counts.
     void Count(qint16 code, int by)
     {
-        if (code == SymbolCode::Object || code == SymbolCode::ObjectOnTarget)
-            ObjectCount = static_cast<qint16>(ObjectCount + by);
-        if (code == SymbolCode::Target || code == SymbolCode::ObjectOnTarget
-            || code == SymbolCode::ManOnTarget)
-            TargetCount = static_cast<qint16>(TargetCount + by);
-        if (IsMan(code))
-            ManCount = static_cast<qint16>(ManCount + by);
+        if (code < SymbolCode::Floor || code > SymbolCode::ManOnTarget)
+            return;
+        const Symbol& symbol = Symbols[code];
+        ObjectCount = static_cast<qint16>(ObjectCount + by * symbol.object);
+        TargetCount = static_cast<qint16>(TargetCount + by * symbol.target);
+        ManCount = static_cast<qint16>(ManCount + by * symbol.man);
     }
 }
 
@@ -24,7 +21,7 @@ void TakeSymbol(qint16 code) { Count(code, -1); }
 
 void AddSymbol(qint16 code) { Count(code, +1); }
 
-bool IsValidLevel() { return ManCount == 1 && ObjectCount == TargetCount && TargetCount != 0; }
+bool IsValidLevel() { return quobix::IsValidLevel(ManCount, ObjectCount, TargetCount); }
 
 QList<ChangedCell> RemoveMenBeforePlacing(qint16 placed, qint16 replaced)
 {
@@ -34,16 +31,16 @@ QList<ChangedCell> RemoveMenBeforePlacing(qint16 placed, qint16 replaced)
     for (int line = 1; line <= GridRows && ManCount > 0; ++line) {
         for (;;) {
             QString& text = LevelLines[1][line];
-            int p = text.indexOf(QLatin1Char('@')) + 1;
+            int p = text.indexOf(SymbolChar(SymbolCode::Man)) + 1;
             qint16 left = SymbolCode::Floor;
             if (p == 0) {
-                p = text.indexOf(QLatin1Char('+')) + 1;
+                p = text.indexOf(SymbolChar(SymbolCode::ManOnTarget)) + 1;
                 if (p == 0)
                     break;
                 left = SymbolCode::Target;
             }
-            text[p - 1] = SymbolChars[left].at(0);
-            changed.append({ { line, (p + 1 - line % 2) / 2 }, left });
+            text[p - 1] = SymbolChar(left);
+            changed.append({ *geometry::Cell::AtTextColumn(line, p), left });
             --ManCount;
             if (ManCount == 0)
                 break;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/GridGeometry.h"
+#include "geometry/Cell.h"
 
 #include <QList>
 #include <QtGlobal>
@@ -17,7 +17,7 @@ void AddSymbol(qint16 code);
 bool IsValidLevel();
 
 struct ChangedCell {
-    geometry::GridCell at;
+    geometry::Cell at;
     qint16 symbol;
 };
 

@@ -12,15 +12,7 @@ void InitLevelState()
     CR = QString(QChar(13));
     LF = QString(QChar(10));
     CRLF = CR + LF;
-    SymbolAlphabet = QStringLiteral("X #$@.*+");
     CurrentSymbol = 1;
-    const char* names[7]
-        = { "Floor", "Wall", "Object", "Man", "Target", "Object on target", "Man on target" };
-    const char chars[7] = { ' ', '#', '$', '@', '.', '*', '+' };
-    for (int i = 0; i < 7; ++i) {
-        SymbolNames[i] = QString::fromLatin1(names[i]);
-        SymbolChars[i] = QString(QChar::fromLatin1(chars[i]));
-    }
 
     ObjectCount = TargetCount = ManCount = 0;
     FirstUsedLine = LastUsedLine = LevelHeight = LevelWidth = LeftMargin = MarginLine = 0;
@@ -32,20 +24,6 @@ void InitLevelState()
     BottomComment.clear();
     LevelFlipped = false;
     FlippedOnLoad = false;
-}
-
-qint16 SymbolCodeOf(QChar c)
-{
-    // Position in the alphabet minus 2: not found (0) gives -2, "X" (1) gives -1.
-    return static_cast<qint16>(SymbolAlphabet.indexOf(c) + 1 - 2);
-}
-
-qint16 SymbolIndexOf(QChar c)
-{
-    for (qint16 i = SymbolCode::Floor; i <= SymbolCode::ManOnTarget; ++i)
-        if (SymbolChars[i].size() == 1 && SymbolChars[i].at(0) == c)
-            return i;
-    return SymbolCode::None;
 }
 
 QChar CharAt(const QString& line, int position)

@@ -1,7 +1,6 @@
 #include "state/CoreState.h"
 
 #include "displace/DisplaceState.h"
-#include "geometry/GridGeometry.h"
 #include "level/LevelState.h"
 #include "messages/LoadSaveState.h"
 
@@ -12,7 +11,6 @@ void InitCoreState()
     InitLevelState();
     InitLoadSaveState();
     InitDisplaceState();
-    InitGeometryState();
 }
 
 } // namespace quobix

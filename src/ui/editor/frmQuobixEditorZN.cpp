@@ -7,7 +7,6 @@
 #include "dialogs/frmLoadOrSaveInfo.h"
 #include "displace/DisplaceState.h"
 #include "editor/EditHistory.h"
-#include "editor/EditorState.h"
 #include "editor/GridCanvas.h"
 #include "editor/modQuobixEditorZN.h"
 #include "files/RecentLevels.h"

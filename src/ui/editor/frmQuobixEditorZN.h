@@ -100,7 +100,8 @@ public:
 
     // Symbol selection.
     void RemoveMenIfAlreadyExists();
-    void PickSymbolSelection(float Xs, float Ys);
+    // False when the point is between the palette's slots.
+    bool PickSymbolSelection(float Xs, float Ys);
     void SequentialSymbolSelection(qint16 ButtonNr);
 
     void MainFormTitle();
@@ -144,12 +145,22 @@ private:
     // Draws SymbolPicture in the cell (CurrentRow, CurrentCell), writes CurrentSymbol's
     // character there and updates the counts.
     void PlaceSymbolInCell();
+    // The cell under a point of the grid band into CurrentRow and CurrentCell; false on an
+    // outline or off the grid, which leaves them as they were.
+    bool HitTest(float X, float Y);
     void ShowRowAndCell();
     static void CheckOnly(QAction* item, std::initializer_list<QAction*> group);
     // Switches to the given skin unless its item is already checked.
     void SelectSkin(QAction* item, SkinWindow* (*instance)());
 
     GridCanvas* canvas;
+    // The cell hit last, the symbol that a click or drag replaces there, and the cell a drag is in.
+    qint16 CurrentRow = 0;
+    qint16 CurrentCell = 0;
+    qint16 ReplacedSymbol = 0;
+    bool Dragging = false;
+    qint16 DragRow = 0;
+    qint16 DragCell = 0;
     // True while ShowLevelInGrid draws cell after cell: the status fields, which show only
     // the end result, are written once when it has finished.
     bool redrawingWholeGrid = false;

@@ -3,9 +3,9 @@
 #include "editor/frmQuobixEditorZN.h"
 
 #include "editor/EditHistory.h"
-#include "editor/EditorState.h"
 #include "editor/GridCanvas.h"
 #include "editor/modQuobixEditorZN.h"
+#include "geometry/GridGeometry.h"
 #include "level/LevelEditing.h"
 #include "level/LevelState.h"
 #include "level/modText.h"
@@ -25,8 +25,7 @@ namespace {
         return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n, 'g', 7);
     }
 
-    using geometry::CellX;
-    using geometry::CellY;
+    using geometry::Cell;
 
     // Calls paint(code, x, y) for every grid cell that holds a symbol with a picture other than
     // Floor, which the empty grid already shows; "X" and foreign characters have none.
@@ -34,10 +33,18 @@ namespace {
     {
         for (int r = 1; r <= GridRows; ++r)
             for (int c = 1; c <= GridCells; ++c) {
-                const qint16 code = SymbolCodeOf(CharAt(LevelLines[1][r], CellPosition(r, c)));
+                const Cell at { r, c };
+                const qint16 code = SymbolCodeOf(CharAt(LevelLines[1][r], at.TextColumn()));
                 if (code > 0)
-                    paint(code, static_cast<float>(CellX(r, c)), static_cast<float>(CellY(r)));
+                    paint(code, static_cast<float>(at.Corner().x()),
+                        static_cast<float>(at.Corner().y()));
             }
+    }
+
+    // The symbol a cell holds now: 0..6, or 7 for a character that is none.
+    qint16 SymbolIn(const Cell& at)
+    {
+        return SymbolIndexOf(CharAt(LevelLines[1][at.row], at.TextColumn()));
     }
 }
 
@@ -87,7 +94,7 @@ void frmQuobixEditorZN::ShowSymbolsToSelect()
     for (int slot = SymbolCode::Floor; slot <= SymbolCode::ManOnTarget; ++slot) {
         const int x = slot * geometry::PaletteSlotStep;
         SymbolPicture = SkinPictures[slot];
-        ShowSymbol(static_cast<float>(x), static_cast<float>(PaletteTop));
+        ShowSymbol(static_cast<float>(x), static_cast<float>(geometry::PaletteTop));
     }
 }
 
@@ -125,7 +132,7 @@ void frmQuobixEditorZN::SetSymbolToShow()
     SymbolPicture = SkinPictures[CurrentSymbol];
     if (redrawingWholeGrid)
         return;
-    txtSelected->setText(SymbolNames[CurrentSymbol] + QStringLiteral(" selected"));
+    txtSelected->setText(SymbolName(CurrentSymbol) + QStringLiteral(" selected"));
     txtRowAndCell->clear();
 }
 
@@ -156,28 +163,36 @@ void frmQuobixEditorZN::ShowRowAndCell()
 
 void frmQuobixEditorZN::PlaceSymbolInCell()
 {
-    ShowSymbol(
-        static_cast<float>(CellX(CurrentRow, CurrentCell)), static_cast<float>(CellY(CurrentRow)));
-    SetCharAt(LevelLines[1][CurrentRow], CellPosition(CurrentRow, CurrentCell),
-        SymbolChars[CurrentSymbol].at(0));
+    const Cell at { CurrentRow, CurrentCell };
+    ShowSymbol(static_cast<float>(at.Corner().x()), static_cast<float>(at.Corner().y()));
+    SetCharAt(LevelLines[1][CurrentRow], at.TextColumn(), SymbolChar(CurrentSymbol));
     AdaptStatus();
+}
+
+bool frmQuobixEditorZN::HitTest(float X, float Y)
+{
+    const auto hit = geometry::CellAt(QPointF(X, Y));
+    if (!hit)
+        return false;
+    CurrentRow = static_cast<qint16>(hit->cell.row);
+    CurrentCell = static_cast<qint16>(hit->cell.cell);
+    return true;
 }
 
 void frmQuobixEditorZN::Form_MouseDown(qint16 Button, qint16, float X, float Y)
 {
     if (Button >= MiddleButton || Dragging)
         return;
-    ValidLocation = true;
+    bool ValidLocation = true;
     txtXandY->setText(QStringLiteral("X =") + Num(X) + QStringLiteral(", Y =") + Num(Y));
     txtRowAndCell->clear();
-    if (Y > 0 && Y < GridBottom) {
-        geometry::HitTest(X, Y);
+    if (Y > 0 && Y < geometry::GridBottom) {
+        ValidLocation = HitTest(X, Y);
         if (ValidLocation) {
             // One step from press to release: a click, or a whole stroke of a drag.
             history->Begin(QStringLiteral("Paint"));
             ShowRowAndCell();
-            ReplacedSymbol = SymbolIndexOf(
-                CharAt(LevelLines[1][CurrentRow], CellPosition(CurrentRow, CurrentCell)));
+            ReplacedSymbol = SymbolIn({ CurrentRow, CurrentCell });
             if (mnuSequential->isChecked())
                 SequentialSymbolSelection(Button);
             else
@@ -192,11 +207,9 @@ void frmQuobixEditorZN::Form_MouseDown(qint16 Button, qint16, float X, float Y)
                 history->End();
             }
         }
-    } else if (X >= 0 && X <= PaletteRight && Y >= PaletteTop && Y <= PaletteBottom) {
-        if (mnuSequential->isChecked())
-            ValidLocation = false;
-        else
-            PickSymbolSelection(X, Y);
+    } else if (X >= 0 && X <= geometry::PaletteRight && Y >= geometry::PaletteTop
+        && Y <= geometry::PaletteBottom) {
+        ValidLocation = !mnuSequential->isChecked() && PickSymbolSelection(X, Y);
     } else {
         ValidLocation = false;
     }
@@ -208,14 +221,13 @@ void frmQuobixEditorZN::Form_MouseMove(qint16, qint16, float X, float Y)
 {
     if (!Dragging)
         return;
-    ValidLocation = true;
+    bool ValidLocation = true;
     txtXandY->setText(QStringLiteral("X =") + Num(X) + QStringLiteral(", Y =") + Num(Y));
-    if (Y > 0 && Y < GridBottom) {
-        geometry::HitTest(X, Y);
+    if (Y > 0 && Y < geometry::GridBottom) {
+        ValidLocation = HitTest(X, Y);
         if (ValidLocation && (CurrentRow != DragRow || CurrentCell != DragCell)) {
             ShowRowAndCell();
-            ReplacedSymbol = SymbolIndexOf(
-                CharAt(LevelLines[1][CurrentRow], CellPosition(CurrentRow, CurrentCell)));
+            ReplacedSymbol = SymbolIn({ CurrentRow, CurrentCell });
             PlaceSymbolInCell();
             DragRow = CurrentRow;
             DragCell = CurrentCell;
@@ -235,16 +247,14 @@ void frmQuobixEditorZN::Form_MouseUp(qint16 Button, qint16, float, float)
     }
 }
 
-void frmQuobixEditorZN::PickSymbolSelection(float Xs, float Ys)
+bool frmQuobixEditorZN::PickSymbolSelection(float Xs, float Ys)
 {
-    ValidLocation = true;
-    const int slot = geometry::PaletteSlotAt(Xs, Ys);
-    if (slot < 0) {
-        ValidLocation = false;
-        return;
-    }
+    const int slot = geometry::PaletteSlotAt(QPointF(Xs, Ys));
+    if (slot < 0)
+        return false;
     CurrentSymbol = static_cast<qint16>(slot);
     SetSymbolToShow();
+    return true;
 }
 
 void frmQuobixEditorZN::SequentialSymbolSelection(qint16 ButtonNr)
@@ -258,7 +268,7 @@ void frmQuobixEditorZN::SequentialSymbolSelection(qint16 ButtonNr)
         s = s == Floor ? ManOnTarget : s - 1;
     CurrentSymbol = s;
     SymbolPicture = SkinPictures[s];
-    txtSelected->setText(SymbolNames[s] + QStringLiteral(" selected"));
+    txtSelected->setText(SymbolName(s) + QStringLiteral(" selected"));
 }
 
 void frmQuobixEditorZN::RemoveMenIfAlreadyExists()
@@ -266,8 +276,8 @@ void frmQuobixEditorZN::RemoveMenIfAlreadyExists()
     const auto changed = LevelEditing::RemoveMenBeforePlacing(CurrentSymbol, ReplacedSymbol);
     for (const LevelEditing::ChangedCell& cell : changed) {
         SymbolPicture = SkinPictures[cell.symbol];
-        ShowSymbol(static_cast<float>(CellX(cell.at.row, cell.at.cell)),
-            static_cast<float>(CellY(cell.at.row)));
+        ShowSymbol(
+            static_cast<float>(cell.at.Corner().x()), static_cast<float>(cell.at.Corner().y()));
     }
     if (!changed.isEmpty())
         SymbolPicture = SkinPictures[CurrentSymbol];

@@ -4,7 +4,6 @@
 #include "windows/BuiltInPictures.h"
 
 #include "displace/DisplaceState.h"
-#include "editor/EditorState.h"
 #include "editor/frmQuobixEditorZN.h"
 #include "level/LevelState.h"
 #include "messages/LoadSaveState.h"
@@ -76,9 +75,6 @@ void InitGlobals()
     CurrentFolder = start;
     FileSystem::SetCurrentFolder(CurrentFolder);
     LevelFileType = QbxFile;
-    ReplacedSymbol = 0;
-    Dragging = false;
-    DragRow = DragCell = 0;
 
     CurrentSkin = SkinKRVInstance(true);
     LoadSkinPictures();
@@ -87,10 +83,9 @@ void InitGlobals()
 
 void LoadSkinPictures()
 {
-    const char* names[8]
-        = { "Floor", "Wall", "Object", "Man", "Target", "ObjectOnTarget", "ManOnTarget", "Grid" };
-    for (int index = 0; index < 8; ++index) {
-        const auto* holder = CurrentSkin->findChild<PictureHolder*>(QLatin1String(names[index]));
+    for (int index = 0; index <= EmptyGridPicture; ++index) {
+        const auto* holder
+            = CurrentSkin->findChild<PictureHolder*>(QLatin1String(PictureName(index)));
         SkinPictures[index] = holder ? &holder->Picture : nullptr;
     }
 }

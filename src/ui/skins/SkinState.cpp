@@ -4,6 +4,8 @@
 #include "skins/SkinKRV.h"
 #include "skins/SkinTLM.h"
 
+#include "level/Symbols.h"
+
 #include <memory>
 
 namespace quobix {
@@ -16,6 +18,11 @@ namespace {
             instance = std::make_unique<Skin>();
         return instance.get();
     }
+}
+
+const char* PictureName(int index)
+{
+    return index == EmptyGridPicture ? "Grid" : Symbols[index].picture;
 }
 
 SkinKRV* SkinKRVInstance(bool create) { return Instance<SkinKRV>(create); }

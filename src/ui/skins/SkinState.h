@@ -13,6 +13,8 @@ class SkinBNZ;
 inline SkinWindow* CurrentSkin = nullptr;
 // The seven symbols' pictures by code, then the picture of the empty grid.
 constexpr int EmptyGridPicture = 7;
+// The name of picture index in a skin: the symbol's picture name, or "Grid".
+const char* PictureName(int index);
 inline const QImage* SkinPictures[EmptyGridPicture + 1] = {};
 // The picture that ShowSymbol paints next.
 inline const QImage* SymbolPicture = nullptr;

@@ -1,5 +1,7 @@
 #include "skins/SkinWindow.h"
 
+#include "skins/SkinState.h"
+
 #include <QPainter>
 
 namespace quobix {
@@ -24,10 +26,9 @@ PictureHolder::PictureHolder(const QString& name, const QString& resource, QObje
 
 SkinWindow::SkinWindow(const QString& folder)
 {
-    for (const char* name :
-        { "Floor", "Wall", "Object", "Man", "Target", "ObjectOnTarget", "ManOnTarget", "Grid" }) {
-        const QString n = QLatin1String(name);
-        new PictureHolder(n, folder + QLatin1Char('/') + n + QStringLiteral(".gif"), this);
+    for (int index = 0; index <= EmptyGridPicture; ++index) {
+        const QString name = QLatin1String(PictureName(index));
+        new PictureHolder(name, folder + QLatin1Char('/') + name + QStringLiteral(".gif"), this);
     }
 }
 

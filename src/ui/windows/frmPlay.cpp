@@ -1,10 +1,10 @@
 #include "windows/frmPlay.h"
 
-#include "editor/EditorState.h"
 #include "editor/GridCanvas.h"
 #include "editor/modQuobixEditorZN.h"
 #include "game/SolutionNotation.h"
 #include "game/SolverSettings.h"
+#include "geometry/GridGeometry.h"
 #include "level/LevelState.h"
 #include "platform/MessageSeam.h"
 #include "skins/SkinState.h"
@@ -352,9 +352,8 @@ void frmPlay::Redraw()
         const qint16 code = SymbolCodeOf(position.SymbolAt(index));
         if (code <= 0 || !SkinPictures[code])
             continue; // the empty grid already shows the floor
-        const geometry::GridCell at = game::CellOfIndex(index);
-        GridCanvas::PaintCellOn(picture, *SkinPictures[code], geometry::CellX(at.row, at.cell),
-            geometry::CellY(at.row));
+        const QPoint corner = game::CellOfIndex(index).Corner();
+        GridCanvas::PaintCellOn(picture, *SkinPictures[code], corner.x(), corner.y());
     }
     update(0, 0, picture.width(), picture.height());
 }
@@ -445,22 +444,10 @@ void frmPlay::mousePressEvent(QMouseEvent* event)
         return;
     }
     const QPointF p = event->position();
-    if (event->button() != Qt::LeftButton || p.y() <= 0 || p.y() >= GridBottom)
+    if (event->button() != Qt::LeftButton || p.y() <= 0 || p.y() >= geometry::GridBottom)
         return;
-    // The editor's hit test reports through the editor's state; that state stays as it was.
-    const qint16 row = CurrentRow, cell = CurrentCell, x = HitOffsetX, y = HitOffsetY;
-    const bool valid = ValidLocation;
-    ValidLocation = true;
-    geometry::HitTest(static_cast<float>(p.x()), static_cast<float>(p.y()));
-    const bool hit = ValidLocation;
-    const int hitRow = CurrentRow, hitCell = CurrentCell;
-    CurrentRow = row;
-    CurrentCell = cell;
-    HitOffsetX = x;
-    HitOffsetY = y;
-    ValidLocation = valid;
-    if (hit)
-        ClickCell(hitRow, hitCell);
+    if (const auto hit = geometry::CellAt(p))
+        ClickCell(hit->cell.row, hit->cell.cell);
 }
 
 void frmPlay::paintEvent(QPaintEvent* event)
