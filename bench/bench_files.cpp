@@ -1,11 +1,7 @@
 #include "BenchSupport.h"
-#include "state/CoreState.h"
 
-#include "displace/DisplaceState.h"
 #include "files/modLoadOrSave.h"
-#include "level/LevelState.h"
 #include "level/modText.h"
-#include "messages/LoadSaveState.h"
 
 #include <QTemporaryDir>
 #include <cstdio>
@@ -29,7 +25,7 @@ QString Comment(int bytes)
 }
 
 // Every cell of the grid used: the largest level a file can hold.
-void SetFullGrid()
+void SetFullGrid(LevelDocument& level)
 {
     const QString symbols = QStringLiteral("#$.@*+ ");
     for (int line = 1; line <= GridRows; ++line) {
@@ -37,7 +33,7 @@ void SetFullGrid()
         for (int column = 1; column <= LineWidth; ++column)
             if ((line + column) % 2 == 1)
                 text[column - 1] = symbols[(line * 5 + column) % symbols.size()];
-        LevelLines[1][line] = text;
+        level.LevelLines[1][line] = text;
     }
 }
 
@@ -47,33 +43,36 @@ void SetFullGrid()
 // times per megabyte should stay about the same (linear), with 1 MB at 20 ms or less.
 int main()
 {
-    InitCoreState();
     QTemporaryDir dir;
     if (!dir.isValid())
         return 1;
-    CurrentFolder = dir.path() + QLatin1Char('/');
-    SetFullGrid();
-    Author = QStringLiteral("Bench Mark");
+    const QString folder = dir.path() + QLatin1Char('/');
+    LevelDocument level;
+    SetFullGrid(level);
+    level.Author = QStringLiteral("Bench Mark");
 
     for (int type = 1; type <= 2; ++type) {
         for (int megabytes : { 1, 2, 4 }) {
             const int bytes = megabytes * 1000 * 1000;
-            TopComment = Comment(bytes / 2);
-            BottomComment = Comment(bytes / 2);
-            LevelFileType = static_cast<qint16>(type);
-            FileName = QStringLiteral("bench%1.%2").arg(megabytes).arg(type == 1 ? "qbx" : "xsb");
+            level.TopComment = Comment(bytes / 2);
+            level.BottomComment = Comment(bytes / 2);
+            const auto type16 = static_cast<qint16>(type);
+            const QString file
+                = QStringLiteral("bench%1.%2").arg(megabytes).arg(type == 1 ? "qbx" : "xsb");
             const char* notation = type == 1 ? "qbx" : "xsb";
             char name[64];
 
-            std::snprintf(name, sizeof name, "WriteLevelFile %s, %d MB", notation, megabytes);
-            const auto write = bench::TimeRuns(name, 15, [] {
-                modText::FindUsedLines();
-                modText::ExtractLevel(true);
-                modLoadOrSave::WriteLevelFile();
+            std::snprintf(name, sizeof name, "SaveLevel %s, %d MB", notation, megabytes);
+            bool ok = true;
+            const auto write = bench::TimeRuns(name, 15, [&] {
+                modText::FindUsedLines(level);
+                modText::ExtractLevel(level, true);
+                ok = ok && modLoadOrSave::SaveLevel(level, folder + file, type16, false).ok;
             });
-            std::snprintf(name, sizeof name, "ReadLevelFile %s, %d MB", notation, megabytes);
-            const auto read = bench::TimeRuns(name, 15, [] { modLoadOrSave::ReadLevelFile(); });
-            if (!LoadOrSaveOK)
+            std::snprintf(name, sizeof name, "LoadLevel %s, %d MB", notation, megabytes);
+            const auto read = bench::TimeRuns(
+                name, 15, [&] { ok = ok && modLoadOrSave::LoadLevel(folder, file, type16).ok; });
+            if (!ok)
                 return 1;
             std::printf("  per MB: write %.2f ms, read %.2f ms%s\n",
                 write.medianMicroseconds / 1000.0 / megabytes,

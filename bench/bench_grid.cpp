@@ -5,7 +5,6 @@
 
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
-#include "level/LevelState.h"
 
 #include <QApplication>
 
@@ -23,7 +22,7 @@ int main(int argc, char** argv)
     const QString symbols = QStringLiteral("#$@.*+");
     for (int r = 1; r <= GridRows; ++r)
         for (int c = 1; c <= GridCells; ++c)
-            SetCharAt(LevelLines[1][r], geometry::Cell { r, c }.TextColumn(),
+            SetCharAt(window.Level().LevelLines[1][r], geometry::Cell { r, c }.TextColumn(),
                 symbols[(r + c) % symbols.size()]);
     bench::TimeRuns("ShowLevelInGrid, 832 cells", 300, [&] { window.ShowLevelInGrid(); });
 

@@ -3,7 +3,7 @@
 #include "game/SolveCommand.h"
 #include "game/Solver.h"
 #include "game/SolverBoard.h"
-#include "level/LevelState.h"
+#include "level/LevelText.h"
 
 #include <QDir>
 #include <QStringList>
@@ -248,9 +248,12 @@ int main(int argc, char** argv)
 
     const QDir folder(QStringLiteral(QUOBIX_SOURCE_DIR "/levels"));
     for (const QString& name : folder.entryList({ "*.qbx" }, QDir::Files, QDir::Name)) {
-        if (name.startsWith(QLatin1String("invalid")) || !LoadLevelFile(folder.filePath(name)))
+        const auto level = name.startsWith(QLatin1String("invalid"))
+            ? std::nullopt
+            : LoadLevelFile(folder.filePath(name));
+        if (!level)
             continue;
-        Report(name, GamePosition::FromLevelLines(), limits, samples);
+        Report(name, *level, limits, samples);
     }
 
     // Levels of growing size, three of each; a level whose objects all stayed home is skipped.

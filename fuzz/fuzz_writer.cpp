@@ -1,12 +1,8 @@
 // Writes a level made from arbitrary bytes (grid, comments, author) in both notations and reads
 // it back: the level's rows, the comments and the author must come back exactly.
 
-#include "displace/DisplaceState.h"
 #include "files/modLoadOrSave.h"
-#include "level/LevelState.h"
 #include "level/modText.h"
-#include "messages/LoadSaveState.h"
-#include "state/CoreState.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -86,42 +82,35 @@ QString AuthorText(Bytes& in)
     return TrimTrailingBlanks(author);
 }
 
-QStringList ExtractedRows()
+QStringList ExtractedRows(LevelDocument& level)
 {
-    modText::FindUsedLines();
-    modText::ExtractLevel(true);
+    modText::FindUsedLines(level);
+    modText::ExtractLevel(level, true);
     QStringList rows;
-    for (int k = 1; k <= LevelHeight; ++k)
-        rows << LevelLines[2][k];
+    for (int k = 1; k <= level.LevelHeight; ++k)
+        rows << level.LevelLines[2][k];
     return rows;
 }
 
-void WriteAndReadBack(const QString& folder, qint16 type, const QStringList& rows,
-    const QString& top, const QString& author, const QString& bottom)
+void WriteAndReadBack(LevelDocument level, const QString& folder, qint16 type,
+    const QStringList& rows, const QString& top, const QString& author, const QString& bottom)
 {
-    CurrentFolder = folder;
-    FileName = type == 2 ? QStringLiteral("level.xsb") : QStringLiteral("level.qbx");
-    LevelFileType = type;
-    LevelFlipped = false;
-    ExtractedRows();
-    TopComment = top;
-    Author = author;
-    BottomComment = bottom;
-    modLoadOrSave::WriteLevelFile();
-    Require(LoadOrSaveOK, "a level could not be written");
+    const QString name
+        = type == XsbFile ? QStringLiteral("level.xsb") : QStringLiteral("level.qbx");
+    ExtractedRows(level);
+    level.SetTexts(author, top, bottom);
+    Require(modLoadOrSave::SaveLevel(level, folder + name, type, false).ok,
+        "a level could not be written");
 
-    Author.clear();
-    TopComment.clear();
-    BottomComment.clear();
-    modLoadOrSave::ReadLevelFile();
-    Require(LoadOrSaveOK, "a written level could not be read");
-    QStringList back = ExtractedRows();
-    if (FlippedOnLoad)
+    LoadResult read = modLoadOrSave::LoadLevel(folder, name, type);
+    Require(read.ok, "a written level could not be read");
+    QStringList back = ExtractedRows(read.level);
+    if (read.level.FlippedOnLoad)
         std::reverse(back.begin(), back.end());
     Require(back == rows, "the level's rows changed");
-    Require(TopComment == top, "the top comment changed");
-    Require(Author == author, "the author changed");
-    Require(BottomComment == bottom, "the bottom comment changed");
+    Require(read.level.TopComment == top, "the top comment changed");
+    Require(read.level.Author == author, "the author changed");
+    Require(read.level.BottomComment == bottom, "the bottom comment changed");
 }
 
 } // namespace
@@ -135,32 +124,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return path + QLatin1Char('/');
     }();
     Bytes in(data, size);
-    InitCoreState();
+    LevelDocument level;
 
     // A block of cells somewhere in the grid; blanks (floor or empty) are most common.
     const int height = 1 + in.next() % GridRows;
     const int width = 1 + in.next() % GridCells;
     const int firstRow = 1 + in.next() % (GridRows - height + 1);
     const int firstCell = 1 + in.next() % (GridCells - width + 1);
-    for (int row = 1; row <= GridRows; ++row)
-        LevelLines[1][row] = QString(LineWidth, QLatin1Char(' '));
     for (int row = firstRow; row < firstRow + height; ++row)
         for (int cell = firstCell; cell < firstCell + width; ++cell)
-            SetCharAt(LevelLines[1][row], geometry::Cell { row, cell }.TextColumn(),
-                SymbolChar(static_cast<qint16>(std::max(0, in.next() % 10 - 3))));
-    modText::FindUsedLines();
-    if (FirstUsedLine == 0)
+            level.Place({ row, cell }, static_cast<qint16>(std::max(0, in.next() % 10 - 3)), false);
+    modText::FindUsedLines(level);
+    if (level.FirstUsedLine == 0)
         return 0;
     const QString top = CommentText(in);
     const QString author = AuthorText(in);
     const QString bottom = CommentText(in);
-    const QStringList rows = ExtractedRows();
-    const QStringList grid(std::begin(LevelLines[1]) + 1, std::begin(LevelLines[1]) + 27);
-
-    for (qint16 type : { qint16(1), qint16(2) }) {
-        for (int row = 1; row <= GridRows; ++row)
-            LevelLines[1][row] = grid[row - 1];
-        WriteAndReadBack(folder, type, rows, top, author, bottom);
-    }
+    const QStringList rows = ExtractedRows(level);
+    for (qint16 type : { QbxFile, XsbFile })
+        WriteAndReadBack(level, folder, type, rows, top, author, bottom);
     return 0;
 }

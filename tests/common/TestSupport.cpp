@@ -1,9 +1,6 @@
 #include "common/TestSupport.h"
 
-#include "displace/DisplaceState.h"
-#include "level/LevelState.h"
-#include "messages/LoadSaveState.h"
-#include "state/CoreState.h"
+#include "level/LevelDocument.h"
 
 #include <QFile>
 #include <cerrno>
@@ -49,20 +46,14 @@ QByteArray ReadFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void SetGrid(const QStringList& rows, int firstRow)
+void SetGrid(LevelDocument& level, const QStringList& rows, int firstRow)
 {
     for (int line = 1; line <= GridRows; ++line)
-        LevelLines[1][line] = QString(LineWidth, QLatin1Char(' '));
+        level.LevelLines[1][line] = QString(LineWidth, QLatin1Char(' '));
     for (int i = 0; i < rows.size(); ++i)
-        LevelLines[1][firstRow + i] = rows[i].leftJustified(LineWidth, QLatin1Char(' '), true);
-}
-
-QStringList GridText()
-{
-    QStringList rows;
-    for (int line = 1; line <= quobix::GridRows; ++line)
-        rows << LevelLines[1][line];
-    return rows;
+        level.LevelLines[1][firstRow + i]
+            = rows[i].leftJustified(LineWidth, QLatin1Char(' '), true);
+    level.GridChanged();
 }
 
 QString RunInChild(const std::function<QString()>& body, const ChildLimits& limits)

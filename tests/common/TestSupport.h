@@ -1,7 +1,7 @@
 #pragma once
 
+#include "level/LevelDocument.h"
 #include "platform/MessageSeam.h"
-#include "state/CoreState.h"
 
 #include <QList>
 #include <QString>
@@ -36,9 +36,9 @@ public:
 bool WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);
 
-// Fills grid lines 1..26 of buffer 1 from rows of text (padded to 64 blanks); missing rows blank.
-void SetGrid(const QStringList& rows, int firstRow = 1);
-QStringList GridText();
+// Fills grid lines 1..26 of buffer 1 from rows of text (padded to 64 blanks, missing rows
+// blank) and tells the level's views.
+void SetGrid(quobix::LevelDocument& level, const QStringList& rows, int firstRow = 1);
 
 // How a child process made by RunInChild is limited.
 struct ChildLimits {

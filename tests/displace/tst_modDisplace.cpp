@@ -3,7 +3,6 @@
 
 #include "displace/DisplaceState.h"
 #include "displace/modDisplace.h"
-#include "level/LevelState.h"
 #include "level/modText.h"
 
 #include <QRandomGenerator>
@@ -19,13 +18,15 @@ namespace {
 // A level character as { line, column, symbol }; a level as its characters.
 using Cells = QList<std::array<int, 3>>;
 
-Cells LevelCells()
+Cells LevelCells(const LevelDocument& level)
 {
     Cells cells;
-    for (int line = 1; line <= GridRows; ++line)
-        for (int column = 1; column <= LevelLines[1][line].size(); ++column)
-            if (LevelLines[1][line][column - 1] != QLatin1Char(' '))
-                cells.append({ line, column, LevelLines[1][line][column - 1].unicode() });
+    for (int line = 1; line <= GridRows; ++line) {
+        const QString& text = level.LevelLines[1][line];
+        for (int column = 1; column <= text.size(); ++column)
+            if (text[column - 1] != QLatin1Char(' '))
+                cells.append({ line, column, text[column - 1].unicode() });
+    }
     return cells;
 }
 
@@ -151,29 +152,30 @@ class TestModDisplace : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { InitCoreState(); }
-
     // Each level is offered exactly the amounts and angles that fit, and every offered operation,
     // the centring and the mirrors move its cells as the hexagon model says, keep each on a cell
     // position and leave the flag of a flip on loading alone; a list text that is no number
     // changes nothing. Six single turns, and a turn and its inverse, give the centred level.
     void everyOfferedDisplacementKeepsTheLevel()
     {
-        SetGrid({});
-        QVERIFY(!modDisplace::ComputeDisplaceChoices().possible);
+        LevelDocument doc;
+        QVERIFY(!modDisplace::ComputeDisplaceChoices(doc).possible);
+        // Every displacement tells the views once that the whole grid changed.
+        int told = 0;
+        doc.AddView(
+            [&told](const LevelChange& change) { told += change.kind == LevelChange::Kind::Grid; });
         QRandomGenerator gen(20261206);
         const QList<Cells> fixed = FixedLevels();
         int filling = 0;
         for (int round = 0; round < 200 + fixed.size(); ++round) {
             const Cells before = round < 200 ? RandomLevel(gen) : fixed[round - 200];
-            SetGrid({});
+            SetGrid(doc, {});
             for (const auto& [line, column, symbol] : before)
-                LevelLines[1][line][column - 1] = QChar(symbol);
-            const QStringList level = GridText();
-            const auto choices = modDisplace::ComputeDisplaceChoices();
-            QCOMPARE(GridText(), level);
+                doc.LevelLines[1][line][column - 1] = QChar(symbol);
+            const QStringList level = doc.GridRows();
+            const auto choices = modDisplace::ComputeDisplaceChoices(doc);
+            QCOMPARE(doc.GridRows(), level);
             QCOMPARE(choices.possible, Extent(before) != (std::array { 1, GridRows, 1, 64 }));
-            QCOMPARE(DisplacePossible, choices.possible);
             filling += !choices.possible;
             for (int index = 1; index <= 8; ++index)
                 QCOMPARE(choices.items[index], AmountsThatFit(before, index));
@@ -190,15 +192,16 @@ private slots:
 
             QStringList centred;
             for (const auto& [index, text] : operations) {
-                SetGrid(level);
-                const bool flag = FlippedOnLoad = gen.bounded(2) == 0;
-                modDisplace::PerformDisplacement(index, text);
+                SetGrid(doc, level);
+                const bool flag = doc.FlippedOnLoad = gen.bounded(2) == 0;
+                told = 0;
+                modDisplace::PerformDisplacement(doc, index, text);
                 const QString at = QString::asprintf("round %d, button %d ", round, index) + text;
-                const Cells after = LevelCells();
+                const Cells after = LevelCells(doc);
                 const bool onCells = std::all_of(
                     after.begin(), after.end(), [](auto& c) { return (c[0] + c[1]) % 2 == 1; });
-                QVERIFY2(FlippedOnLoad == flag && onCells
-                        && GridText().join(QString()).size() == GridRows * 64,
+                QVERIFY2(doc.FlippedOnLoad == flag && onCells && told == 1
+                        && doc.GridRows().join(QString()).size() == GridRows * 64,
                     qPrintable(at));
                 const int turns = QString(text).remove(QChar(0x00B0)).toInt() / 60;
                 Cells expected
@@ -209,24 +212,24 @@ private slots:
                 const bool shapeOnly = turns > 0 || (index == 0 && choices.possible);
                 QVERIFY2(Sorted(after, shapeOnly) == Sorted(expected, shapeOnly), qPrintable(at));
                 if (index == 0)
-                    centred = GridText();
+                    centred = doc.GridRows();
             }
 
             // Six single turns of the work buffer, whether or not the steps fit the grid.
-            SetGrid(level);
-            modText::PrepareLevelForDisplace();
-            modText::CopyBuffer(2, 3);
+            SetGrid(doc, level);
+            modText::PrepareLevelForDisplace(doc);
+            modText::CopyBuffer(doc, 2, 3);
             for (int k = 0; k < 6; ++k)
-                modDisplace::RotateBy60Degrees();
-            modText::CopyBuffer(3, 2);
-            modDisplace::CenterLevelInGrid();
-            QVERIFY2(GridText() == centred, qPrintable(QString::number(round)));
+                modDisplace::RotateBy60Degrees(doc);
+            modText::CopyBuffer(doc, 3, 2);
+            modDisplace::CenterLevelInGrid(doc);
+            QVERIFY2(doc.GridRows() == centred, qPrintable(QString::number(round)));
             if (!angles.contains("60°"))
                 continue;
-            SetGrid(level);
-            modDisplace::PerformDisplacement(9, QStringLiteral("60°"));
-            modDisplace::PerformDisplacement(9, QStringLiteral("300°"));
-            QVERIFY2(GridText() == centred, qPrintable(QString::number(round)));
+            SetGrid(doc, level);
+            modDisplace::PerformDisplacement(doc, 9, QStringLiteral("60°"));
+            modDisplace::PerformDisplacement(doc, 9, QStringLiteral("300°"));
+            QVERIFY2(doc.GridRows() == centred, qPrintable(QString::number(round)));
         }
         QVERIFY(filling > 0); // some levels fill the grid
     }
@@ -235,16 +238,17 @@ private slots:
     // lower, not one column across, when its side gaps are equal.
     void centringMovesDownOnATie()
     {
+        LevelDocument doc;
         QStringList expected(GridRows, QString(64, ' '));
         for (int i = 1; i <= 3; ++i) {
-            LevelLines[2][i] = QString::number(i).leftJustified(44, '#');
-            expected[11 + i] = (QString(10, ' ') + LevelLines[2][i]).leftJustified(64);
+            doc.LevelLines[2][i] = QString::number(i).leftJustified(44, '#');
+            expected[11 + i] = (QString(10, ' ') + doc.LevelLines[2][i]).leftJustified(64);
         }
-        LastUsedLine = 3;
-        LevelWidth = 44;
-        MarginLine = 2;
-        modDisplace::CenterLevelInGrid();
-        QCOMPARE(GridText(), expected);
+        doc.LastUsedLine = 3;
+        doc.LevelWidth = 44;
+        doc.MarginLine = 2;
+        modDisplace::CenterLevelInGrid(doc);
+        QCOMPARE(doc.GridRows(), expected);
     }
 };
 

@@ -2,7 +2,6 @@
 #include "common/TestRegistry.h"
 
 #include "editor/GridCanvas.h"
-#include "level/LevelState.h"
 #include "skins/SkinState.h"
 
 #include <QAction>
@@ -13,9 +12,9 @@
 using namespace quobix;
 
 namespace {
-QChar CellChar(int row, int cell)
+QChar CellChar(const LevelDocument& level, int row, int cell)
 {
-    return CharAt(LevelLines[1][row], geometry::Cell { row, cell }.TextColumn());
+    return CharAt(level.LevelLines[1][row], geometry::Cell { row, cell }.TextColumn());
 }
 QPoint Corner(int row, int cell) { return geometry::Cell { row, cell }.Corner(); }
 const QImage& PictureOf(QChar symbol) { return *SkinPictures[SymbolCodeOf(symbol)]; }
@@ -32,9 +31,9 @@ std::pair<int, int> EnclosingCell(int x, int y)
 }
 
 // The status counts as the grid text gives them.
-QStringList Recount()
+QStringList Recount(const LevelDocument& level)
 {
-    const QString text = GridText().join(QString());
+    const QString text = level.GridRows().join(QString());
     const auto count = [&](const QString& symbols) {
         return QString::number(
             std::count_if(text.begin(), text.end(), [&](QChar c) { return symbols.contains(c); }));
@@ -56,6 +55,8 @@ class TestMainWindow : public QObject {
     std::unique_ptr<frmQuobixEditorZN> window;
     GridCanvas* canvas = nullptr;
 
+    LevelDocument& L() const { return window->Level(); }
+
     void Click(Qt::MouseButton button, QPoint at) { QTest::mouseClick(canvas, button, {}, at); }
     void Pick(int slot) { Click(Qt::LeftButton, PaletteCentre(slot)); }
     // Picks slot unless it is negative, then presses button on the cell and drags along the row.
@@ -71,9 +72,10 @@ class TestMainWindow : public QObject {
     // What undo and redo must bring back: the grid, the counts shown and the flip flags.
     QStringList Now() const
     {
-        return GridText() << window->txtObjects->text() << window->txtTargets->text()
-                          << window->txtMen->text()
-                          << QString::number(FlippedOnLoad) + QString::number(LevelFlipped);
+        return L().GridRows() << window->txtObjects->text() << window->txtTargets->text()
+                              << window->txtMen->text()
+                              << QString::number(L().FlippedOnLoad)
+            + QString::number(L().LevelFlipped);
     }
     // The first pixel inside the hexagon at corner of the canvas that differs from picture's
     // pixels at its top left, or "" when none does.
@@ -151,16 +153,16 @@ private slots:
         Pick(2);
         Click(Qt::LeftButton, CellCentre(3, 12));
         Click(Qt::RightButton, CellCentre(4, 1));
-        QCOMPARE(QString(CellChar(3, 12)) + CellChar(4, 1), QStringLiteral("$$"));
+        QCOMPARE(QString(CellChar(L(), 3, 12)) + CellChar(L(), 4, 1), QStringLiteral("$$"));
         QCOMPARE(window->txtXandY->text(), QStringLiteral("X = 21, Y = 74"));
         for (const auto& [slot, button] : { std::pair { 3, Qt::LeftButton },
                  std::pair { 6, Qt::LeftButton }, std::pair { 1, Qt::RightButton } }) {
             Stroke(slot, button, 5, 5, 6);
-            QCOMPARE(CellChar(5, 6), QLatin1Char(' '));
+            QCOMPARE(CellChar(L(), 5, 6), QLatin1Char(' '));
         }
         // The middle button does nothing at all.
         Click(Qt::MiddleButton, CellCentre(6, 6));
-        QCOMPARE(CellChar(6, 6), QLatin1Char(' '));
+        QCOMPARE(CellChar(L(), 6, 6), QLatin1Char(' '));
         QCOMPARE(window->txtRowAndCell->text(), QStringLiteral("Row = 5, Cell = 5"));
 
         QTest::mousePress(canvas, Qt::LeftButton, {}, CellCentre(9, 1));
@@ -172,7 +174,7 @@ private slots:
         QCOMPARE(window->txtXandY->text(), QStringLiteral("X =-5, Y = 600"));
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(-5, 600));
         QTest::mouseMove(canvas, CellCentre(9, 8));
-        QCOMPARE(LevelLines[1][9], QStringLiteral(" #").repeated(6).leftJustified(64));
+        QCOMPARE(L().LevelLines[1][9], QStringLiteral(" #").repeated(6).leftJustified(64));
         // In sequential mode the palette does nothing; choosing the checked mode keeps it.
         window->mnuSequential->trigger();
         window->mnuSequential->trigger();
@@ -196,7 +198,7 @@ private slots:
         for (int k = 0; k < symbols.size(); ++k)
             for (int way = 0; way < 9; ++way) { // pick slot 0..6, or step forwards or backwards
                 const QChar old = symbols[k], next = symbols[(k + 3) % symbols.size()];
-                SetGrid({ QStringLiteral(" %1 %2 %1").arg(old, next) }, 3);
+                SetGrid(L(), { QStringLiteral(" %1 %2 %1").arg(old, next) }, 3);
                 window->ShowLevelInGrid();
                 (way < 7 ? window->mnuPick : window->mnuSequential)->trigger();
                 Stroke(way < 7 ? way : -1, way == 8 ? Qt::RightButton : Qt::LeftButton, 3, 1, 2);
@@ -209,8 +211,8 @@ private slots:
                 const QChar dragged = way != 8 && !man ? placed : left(next);
                 const QString row = QString(" %1 %2 %3").arg(placed, dragged, left(old));
                 const QString where = QString(old) + QString::number(way);
-                QVERIFY2(LevelLines[1][3] == row.leftJustified(64), qPrintable(where));
-                QVERIFY2(Now().mid(GridRows, 3) == Recount(), qPrintable(where));
+                QVERIFY2(L().LevelLines[1][3] == row.leftJustified(64), qPrintable(where));
+                QVERIFY2(Now().mid(GridRows, 3) == Recount(L()), qPrintable(where));
             }
     }
 
@@ -218,7 +220,7 @@ private slots:
     // grid, neighbours and shared outlines included, is pixel for pixel as before.
     void paintedCellEqualsItsPicture()
     {
-        SetGrid({ " $ $ $", "$   $ $", " $ $ $" }, 1);
+        SetGrid(L(), { " $ $ $", "$   $ $", " $ $ $" }, 1);
         window->ShowLevelInGrid();
         const QImage before = canvas->Backing().copy();
         for (int round = 0; round < 3; ++round)
@@ -235,7 +237,7 @@ private slots:
     void levelIsRedrawnInTheNewSkin()
     {
         Pick(2);
-        SetGrid({ " # $ @ . * +", "# . *" }, 25);
+        SetGrid(L(), { " # $ @ . * +", "# . *" }, 25);
         window->ShowLevelInGrid();
         const QImage krvLook = canvas->Backing().copy();
         SkinWindow* krv = CurrentSkin;
@@ -245,8 +247,8 @@ private slots:
             QCOMPARE(window->mnuTLM->isChecked(), skin == window->mnuTLM);
             for (int row : { 25, 26 })
                 for (int cell = 1; cell <= 6; ++cell)
-                    QCOMPARE(
-                        Mismatch(Corner(row, cell), PictureOf(CellChar(row, cell))), QString());
+                    QCOMPARE(Mismatch(Corner(row, cell), PictureOf(CellChar(L(), row, cell))),
+                        QString());
             for (int slot = 0; slot < 7; ++slot)
                 QCOMPARE(Mismatch(QPoint(28 * slot, 530), *SkinPictures[slot]), QString());
             QCOMPARE(SymbolPicture, SkinPictures[2]);
@@ -263,7 +265,6 @@ private slots:
         window->mnuSave->trigger();
         window->mnuSaveAs->trigger();
         QCOMPARE(recorder.texts(), QStringList(2, QStringLiteral("You can't save an empty grid")));
-        QCOMPARE(UserAnswer, 7);
     }
 
     // The window starts with an empty grid and history. Every action is one step, named by what
@@ -274,9 +275,9 @@ private slots:
     {
         QCOMPARE(Now(), Empty("00"));
         const QStringList metadata { "/levels/", "Ann", "top", "bottom" };
-        std::tie(LevelFolder, Author, TopComment, BottomComment, LevelFileName)
+        std::tie(L().LevelFolder, L().Author, L().TopComment, L().BottomComment, L().LevelFileName)
             = std::tuple(metadata[0], metadata[1], metadata[2], metadata[3], "MINE.QBX");
-        FlippedOnLoad = LevelFlipped = true;
+        L().FlippedOnLoad = L().LevelFlipped = true;
         window->MainFormTitle();
         const QString title = QStringLiteral("Quobix level editor: Level /levels/MINE.QBX");
 
@@ -291,13 +292,13 @@ private slots:
             { "New", [&] { window->mnuNew->trigger(); } },
         };
         QVERIFY(!window->mnuUndo->isEnabled() && !window->mnuRedo->isEnabled());
-        const auto state = [&] { return Now() << window->windowTitle() << LevelFileName; };
+        const auto state = [&] { return Now() << window->windowTitle() << L().LevelFileName; };
         QList<QStringList> states { state() };
         for (const auto& [name, act] : actions) {
             act();
             QCOMPARE(window->mnuUndo->text(), "&Undo " + name);
             QCOMPARE(window->windowTitle(), name == "New" ? "Quobix level editor" : title);
-            QCOMPARE(LevelFileName, name == "New" ? "" : "MINE.QBX");
+            QCOMPARE(L().LevelFileName, name == "New" ? "" : "MINE.QBX");
             states << state();
         }
         QCOMPARE(states[4].mid(GridRows),
@@ -311,7 +312,8 @@ private slots:
             QVERIFY2(state() == states[k], qPrintable(QString::number(k)));
         }
         QVERIFY(!window->mnuUndo->isEnabled());
-        QCOMPARE(QStringList({ LevelFolder, Author, TopComment, BottomComment }), metadata);
+        QCOMPARE(QStringList({ L().LevelFolder, L().Author, L().TopComment, L().BottomComment }),
+            metadata);
         for (int k = 1; k <= actions.size(); ++k) {
             window->mnuRedo->trigger();
             QVERIFY2(state() == states[k], qPrintable(QString::number(k)));
@@ -319,9 +321,9 @@ private slots:
         QVERIFY(!window->mnuRedo->isEnabled());
         // Undo of a step that kept the file does not take back a save made since.
         window->mnuUndo->trigger();
-        LevelFileName = "SAVED.QBX";
+        L().LevelFileName = "SAVED.QBX";
         window->mnuUndo->trigger();
-        QCOMPARE(LevelFileName, "SAVED.QBX");
+        QCOMPARE(L().LevelFileName, "SAVED.QBX");
         // A click that changes nothing is no step.
         Pick(0);
         Click(Qt::LeftButton, CellCentre(3, 3));

@@ -3,11 +3,7 @@
 
 #include "files/LevelNotation.h"
 #include "files/modLoadOrSave.h"
-#include "game/SolveCommand.h"
-#include "level/LevelEditing.h"
-#include "level/LevelState.h"
 #include "level/modText.h"
-#include "messages/LoadSaveState.h"
 #include "messages/modMessages.h"
 
 #include <QDir>
@@ -43,29 +39,42 @@ QByteArray QbxRows(int count, int cells, bool oddRowsAtColumnOne = true)
 }
 
 // The grid's level as the writer receives it, its rows in file order when upside down.
-QString ExtractedGrid(bool upsideDown = false)
+QString ExtractedGrid(LevelDocument& level, bool upsideDown = false)
 {
-    modText::FindUsedLines();
-    modText::ExtractLevel(true);
+    modText::FindUsedLines(level);
+    modText::ExtractLevel(level, true);
     QStringList rows;
-    for (int k = 1; k <= LevelHeight; ++k)
-        rows.insert(upsideDown ? 0 : rows.size(), LevelLines[2][k]);
+    for (int k = 1; k <= level.LevelHeight; ++k)
+        rows.insert(upsideDown ? 0 : rows.size(), level.LevelLines[2][k]);
     return rows.join('|');
 }
 
-QStringList Texts() { return { TopComment, Author, BottomComment }; }
-QStringList LevelAndTexts() { return GridText() + Texts(); }
+QStringList Texts(const LevelDocument& level)
+{
+    return { level.TopComment, level.Author, level.BottomComment };
+}
+QStringList LevelAndTexts(const LevelDocument& level) { return level.GridRows() + Texts(level); }
 
 // Texts written "top/author/bottom" (those missing blank), their lines "a|b".
 QStringList TextsOf(QString t) { return (t.replace('|', "\r\n") + "//").split('/').mid(0, 3); }
 
-// Loads or saves (run) path, in the notation that its name tells.
-void Run(void (*run)(), const QString& path)
+// Loads or saves path, in the notation that its name tells; the messages' texts "a/b".
+LoadResult Load(const QString& path)
 {
-    CurrentFolder = QFileInfo(path).path() + '/';
-    FileName = QFileInfo(path).fileName();
-    LevelFileType = modLoadOrSave::FileTypeOfName(FileName);
-    run();
+    const QFileInfo file(path);
+    return modLoadOrSave::LoadLevel(
+        file.path() + '/', file.fileName(), modLoadOrSave::FileTypeOfName(file.fileName()));
+}
+SaveResult Save(LevelDocument& level, const QString& path, bool flipBack = false)
+{
+    return modLoadOrSave::SaveLevel(level, path, modLoadOrSave::FileTypeOfName(path), flipBack);
+}
+QString Texts(const QList<Message>& messages)
+{
+    QStringList texts;
+    for (const Message& message : messages)
+        texts << message.text;
+    return texts.join('/');
 }
 
 // clang-format off
@@ -82,7 +91,7 @@ void Loads(const char* tag, QByteArray file, QString rows, QString texts = {},
     QTest::newRow(tag) << ReadCase { file, name, rows, {}, TextsOf(texts), flipped };
 }
 
-// A file that is refused with messages "a/b", leaving the level as it was.
+// A file that is refused with messages "a/b".
 void Refused(const char* tag, QByteArray file, QString messages, const char* name = "level.qbx")
 {
     QTest::newRow(tag) << ReadCase { file, name, {}, messages, {}, false };
@@ -100,15 +109,16 @@ class TestLevelFiles : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
+    LevelDocument level;
 
 private slots:
     void init()
     {
-        InitCoreState();
         chmod(QFile::encodeName(dir.filePath("locked")).constData(), 0755);
         QVERIFY(QDir(dir.path()).removeRecursively() && QDir().mkpath(dir.path()));
-        SetGrid({ " #", "# @" }, 5); // the level that a refused file must leave as it was
-        std::tie(TopComment, Author, BottomComment) = std::tuple("old top", "old Ann", "old end");
+        level = LevelDocument();
+        SetGrid(level, { " #", "# @" }, 5);
+        level.SetTexts("old Ann", "old top", "old end");
     }
 
     void reads_data()
@@ -157,21 +167,21 @@ private slots:
     {
         QFETCH(ReadCase, c);
         WriteFile(dir.filePath(c.name), c.file);
-        const QStringList before = LevelAndTexts();
-        MessageRecorder recorder;
-        Run(modLoadOrSave::ReadLevelFile, dir.filePath(c.name));
-        QCOMPARE(recorder.texts().join('/'), c.messages);
-        QCOMPARE(LoadOrSaveOK, c.messages.isEmpty());
-        QCOMPARE(LoadOrSaveOK ? before : LevelAndTexts(), before); // a refused file changes nothing
-        if (!LoadOrSaveOK)
+        LoadResult read = Load(dir.filePath(c.name));
+        QCOMPARE(Texts(read.messages), c.messages);
+        QCOMPARE(read.ok, c.messages.isEmpty());
+        if (!read.ok)
             return;
-        QCOMPARE(Texts(), c.texts);
-        QCOMPARE(FlippedOnLoad, c.flipped);
-        for (const QString& line : GridText())
+        LevelDocument& got = read.level;
+        QCOMPARE(Texts(got), c.texts);
+        QCOMPARE(got.FlippedOnLoad, c.flipped);
+        QCOMPARE(got.LevelFlipped, c.flipped);
+        QCOMPARE(got.LevelFileName.toLower(), c.name.toLower().replace(".xsb", ".qbx"));
+        for (const QString& line : got.GridRows())
             QCOMPARE(line.size(), 64);
-        QCOMPARE(ExtractedGrid(FlippedOnLoad), c.rows);
+        QCOMPARE(ExtractedGrid(got, got.FlippedOnLoad), c.rows);
         // Centred: the gaps above and below differ by at most the one row that parity costs.
-        QVERIFY(qAbs((FirstUsedLine - 1) - (GridRows - LastUsedLine)) <= 1);
+        QVERIFY(qAbs((got.FirstUsedLine - 1) - (GridRows - got.LastUsedLine)) <= 1);
     }
 
     // Every level file shipped is listed: good ones load valid, broken ones show their one message.
@@ -195,19 +205,12 @@ private slots:
     void sampleLevels()
     {
         QFETCH(QString, file);
-        MessageRecorder recorder;
-        if (game::LoadLevelFile(file)) {
-            // Counted and judged as the editor does when it shows a loaded level.
-            for (int r = 1; r <= GridRows; ++r)
-                for (int c = 1; c <= GridCells; ++c)
-                    LevelEditing::AddSymbol(SymbolCodeOf(
-                        CharAt(LevelLines[1][r], geometry::Cell { r, c }.TextColumn())));
-            if (!LevelEditing::IsValidLevel())
-                modMessages::ShowLoadedLevelInvalid();
-            QVERIFY(!FlippedOnLoad && !TopComment.isEmpty());
-            QCOMPARE(Author, "Quobix level team");
+        const LoadResult read = Load(file);
+        if (read.ok) {
+            QVERIFY(!read.level.FlippedOnLoad && !read.level.TopComment.isEmpty());
+            QCOMPARE(read.level.Author, "Quobix level team");
         }
-        QTEST(recorder.texts().join('/'), "message");
+        QTEST(Texts(read.messages + read.warnings), "message");
     }
 
     void writes_data()
@@ -239,35 +242,33 @@ private slots:
     void writes()
     {
         QFETCH(WriteCase, c);
-        if (!c.level.contains('#'))
-            QVERIFY(game::LoadLevelFile(Data + c.level));
-        else // a full grid from row 1, a small level from row 10
-            SetGrid(c.level.split('|'), c.level.count('|') == GridRows - 1 ? 1 : 10);
-        const QStringList texts = c.texts.isEmpty() ? Texts() : TextsOf(c.texts);
-        std::tie(TopComment, Author, BottomComment) = std::tie(texts[0], texts[1], texts[2]);
+        if (!c.level.contains('#')) {
+            const LoadResult read = Load(Data + c.level);
+            QVERIFY(read.ok);
+            level = read.level;
+        } else { // a full grid from row 1, a small level from row 10
+            SetGrid(level, c.level.split('|'), c.level.count('|') == GridRows - 1 ? 1 : 10);
+        }
+        const QStringList texts = c.texts.isEmpty() ? Texts(level) : TextsOf(c.texts);
+        level.SetTexts(texts[1], texts[0], texts[2]);
         const QStringList back = c.back.isEmpty() ? texts : TextsOf(c.back);
-        const QStringList grid = GridText();
-        const QString rows = ExtractedGrid();
+        const QStringList grid = level.GridRows();
+        const QString rows = ExtractedGrid(level);
         const QString path = dir.filePath(c.file), again = dir.filePath("again-" + c.file);
         QVERIFY(WriteFile(path, QByteArray(5000, 'x'))); // a longer old file, which must go whole
-        LevelFlipped = c.flip != 0;
-        MessageRecorder recorder;
-        recorder.answers = { c.flip, c.flip };
-        QStringList filesWhileAsked { c.file };
-        recorder.onMessage = [&] { filesWhileAsked = QDir(dir.path()).entryList(QDir::Files); };
-        Run(modLoadOrSave::WriteLevelFile, path);
-        QCOMPARE(filesWhileAsked, QStringList { c.file }); // asked before anything was opened
-        QCOMPARE(LevelFlipped, c.flip == vbYes);
-        QCOMPARE(GridText(), grid);
-        // Saved again from buffer 2 as the Save button does; only an accepted flip-back asks again.
-        Run(modLoadOrSave::WriteLevelFile, again);
-        QCOMPARE(recorder.calls.size(), c.flip == vbYes ? 2 : c.flip ? 1 : 0);
+        level.LevelFlipped = c.flip != 0;
+        QVERIFY(Save(level, path, c.flip == vbYes).ok);
+        QCOMPARE(level.LevelFlipped, c.flip == vbYes); // declined once, never asked again
+        QCOMPARE(level.GridRows(), grid);
+        // Saved again from buffer 2 as the Save button does.
+        QVERIFY(Save(level, again, c.flip == vbYes).ok);
         QCOMPARE(ReadFile(again), ReadFile(path));
         if (!c.bytes.isEmpty())
             QCOMPARE(ReadFile(path), c.bytes);
-        QVERIFY(game::LoadLevelFile(path));
-        QCOMPARE(Texts(), back);
-        QCOMPARE(ExtractedGrid(c.flip == vbYes), rows);
+        LoadResult read = Load(path);
+        QVERIFY(read.ok);
+        QCOMPARE(Texts(read.level), back);
+        QCOMPARE(ExtractedGrid(read.level, c.flip == vbYes), rows);
     }
 
     // Real faults, each in a child process: a full disk is a file size limit that makes write(2)
@@ -323,15 +324,17 @@ private slots:
                 + QDir(root.filePath("sticky")).entryList(all);
         };
         const QStringList files = tree();
-        ExtractedGrid();
-        const QStringList level = LevelAndTexts();
+        ExtractedGrid(level);
+        const QStringList before = LevelAndTexts(level);
         const QString path = dir.filePath(c.file),
                       error = QString::fromLocal8Bit(strerror(c.number));
         const auto child = [&] {
-            MessageRecorder recorder;
-            Run(c.saving ? modLoadOrSave::WriteLevelFile : modLoadOrSave::ReadLevelFile, path);
-            return QString::number(LoadOrSaveOK) + '|' + recorder.texts().join('/') + '|'
-                + recorder.calls.value(0).title + (LevelAndTexts() == level ? "" : " <changed>");
+            const auto [ok, messages] = c.saving ? Save(level, path) : [&] {
+                auto r = Load(path);
+                return SaveResult { r.ok, r.messages };
+            }();
+            return QString::number(ok) + '|' + Texts(messages) + '|' + messages.value(0).title
+                + (LevelAndTexts(level) == before ? "" : " <changed>");
         };
         QCOMPARE(RunInChild(child, { c.sizeLimit, c.asNobody, 10 }),
             QString("0|Error %1: %2%3 was generated while %4 %5|%6")

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "game/GamePosition.h"
-#include "level/LevelState.h"
+#include "level/LevelText.h"
 
 #include <QStringList>
 #include <tuple>

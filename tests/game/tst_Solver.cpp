@@ -72,7 +72,6 @@ class TestSolver : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { InitCoreState(); }
 
     void optimal_data()
     {
@@ -100,8 +99,9 @@ private slots:
         QFETCH(bool, small);
         GamePosition start = Level(level);
         if (level.isEmpty()) {
-            QVERIFY(LoadLevelFile(SampleLevel(QTest::currentDataTag())));
-            start = GamePosition::FromLevelLines();
+            const auto sample = LoadLevelFile(SampleLevel(QTest::currentDataTag()));
+            QVERIFY(sample);
+            start = *sample;
         }
         const SolveResult result = Solve(start, SolverLimits {});
         QCOMPARE(result.outcome, SolveOutcome::Solved);
@@ -170,7 +170,6 @@ class TestSolveCommand : public QObject {
     void Write(const QString& name, const QByteArray& text) { WriteFile(dir.filePath(name), text); }
 
 private slots:
-    void init() { InitCoreState(); }
 
     void lines_data()
     {

@@ -5,7 +5,7 @@ set -uo pipefail
 source_dir=$1
 cmake=$2
 build_dir=$3
-order=(platform geometry messages level displace files state game)
+order=(platform geometry messages level displace files game)
 rank() { local i; for i in "${!order[@]}"; do [ "${order[$i]}" = "$1" ] && { echo "$i"; return; }; done; echo 99; }
 
 status=0

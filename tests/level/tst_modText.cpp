@@ -1,7 +1,6 @@
 #include "common/TestRegistry.h"
 #include "common/TestSupport.h"
 
-#include "level/LevelState.h"
 #include "level/modText.h"
 
 #include <QTest>
@@ -15,8 +14,6 @@ class TestModText : public QObject {
     struct ExtractCase { QString grid; int first; bool padded; QString level, sizes; };
     // clang-format on
 private slots:
-    void init() { InitCoreState(); }
-
     void extractLevel_data()
     {
         QTest::addColumn<ExtractCase>("c");
@@ -33,48 +30,48 @@ private slots:
     void extractLevel()
     {
         QFETCH(ExtractCase, c);
-        SetGrid(c.grid.split('|'), c.first);
-        modText::FindUsedLines();
-        modText::ExtractLevel(!c.padded);
+        LevelDocument doc;
+        SetGrid(doc, c.grid.split('|'), c.first);
+        modText::FindUsedLines(doc);
+        modText::ExtractLevel(doc, !c.padded);
         QStringList level;
-        for (int k = 1; k <= LevelHeight; ++k)
-            level << LevelLines[2][k];
+        for (int k = 1; k <= doc.LevelHeight; ++k)
+            level << doc.LevelLines[2][k];
         QCOMPARE(level.join('|'), c.level);
-        QCOMPARE(QString("%1 %2 %3").arg(LevelWidth).arg(LeftMargin).arg(MarginLine), c.sizes);
+        QCOMPARE(QString("%1 %2 %3").arg(doc.LevelWidth).arg(doc.LeftMargin).arg(doc.MarginLine),
+            c.sizes);
     }
 
     void checkBeforeSave_data()
     {
-        QTest::addColumn<QList<int>>("counts"); // men, objects, targets; no men: an empty grid
+        QTest::addColumn<QString>("grid"); // empty: an empty grid
         QTest::addColumn<qint16>("answer"); // to a question, UserAnswer after, and yes to extract
         QTest::addColumn<QString>("message");
         const QString invalid = "This level is invalid.\rSave it anyway?";
         // clang-format off
-        QTest::newRow("empty grid") << QList { 0, 0, 0 } << vbNo << "You can't save an empty grid";
-        QTest::newRow("valid") << QList { 1, 1, 1 } << vbYes << "";
-        QTest::newRow("two men, saved anyway") << QList { 2, 1, 1 } << vbYes << invalid;
-        QTest::newRow("more objects, not saved") << QList { 1, 3, 2 } << vbNo << invalid;
-        QTest::newRow("fewer objects, not saved") << QList { 1, 2, 3 } << vbNo << invalid;
-        QTest::newRow("no target, not saved") << QList { 1, 0, 0 } << vbNo << invalid;
+        QTest::newRow("empty grid") << "" << vbNo << "You can't save an empty grid";
+        QTest::newRow("valid") << " # # #|# $ . #| # @ #" << vbYes << "";
+        QTest::newRow("two men, saved anyway") << " # # #|# $ . #| # @ @" << vbYes << invalid;
+        QTest::newRow("more objects, not saved") << " # # #|# $ . #| # @ $" << vbNo << invalid;
+        QTest::newRow("fewer objects, not saved") << " # # #|# $ . #| # @ ." << vbNo << invalid;
+        QTest::newRow("no target, not saved") << " # # #|#     #| # @ #" << vbNo << invalid;
         // clang-format on
     }
 
     void checkBeforeSave()
     {
-        QFETCH(QList<int>, counts);
+        QFETCH(QString, grid);
         QFETCH(qint16, answer);
         MessageRecorder recorder;
         recorder.answers = { answer };
-        SetGrid(counts[0] ? QStringList { " # # #", "# $ . #", " # @ #" } : QStringList(), 5);
-        ManCount = static_cast<qint16>(counts[0]);
-        ObjectCount = static_cast<qint16>(counts[1]);
-        TargetCount = static_cast<qint16>(counts[2]);
-        LevelLines[2][1] = "untouched";
-        modText::CheckLevelBeforeSave();
+        LevelDocument doc;
+        SetGrid(doc, grid.isEmpty() ? QStringList() : grid.split('|'), 5);
+        doc.LevelLines[2][1] = "untouched";
+        QCOMPARE(modText::CheckLevelBeforeSave(doc), answer);
         QTEST(recorder.texts().join('/'), "message");
-        QCOMPARE(UserAnswer, answer);
-        QCOMPARE(QStringList({ LevelLines[2][1], LevelLines[2][2], LevelLines[2][3] }).join('|'),
-            answer == vbYes ? " # # #|# $ . #| # @ #" : "untouched||");
+        QCOMPARE(QStringList({ doc.LevelLines[2][1], doc.LevelLines[2][2], doc.LevelLines[2][3] })
+                     .join('|'),
+            answer == vbYes ? grid : "untouched||");
     }
 };
 

@@ -10,7 +10,7 @@ using namespace quobix;
 
 namespace {
 constexpr QRgb White = 0xffffffff;
-const QStringList Symbols { "Floor", "Wall", "Object", "Man", "Target", "ObjectOnTarget",
+const QStringList Names { "Floor", "Wall", "Object", "Man", "Target", "ObjectOnTarget",
     "ManOnTarget" };
 }
 
@@ -36,7 +36,7 @@ private slots:
         }
         const bool darkOutline = skin != 1;
         QList<QImage> symbols;
-        for (int s = 0; s < Symbols.size(); ++s) {
+        for (int s = 0; s < Names.size(); ++s) {
             symbols << (SkinPictures[s] ? *SkinPictures[s] : QImage());
             QCOMPARE(symbols[s].size(), QSize(25, 28));
             // The editor ANDs the whole rectangle in: anything but white outside the hexagon
@@ -49,7 +49,7 @@ private slots:
                     if ((pixel == White) != (kind == PicturePart::Outside)
                         || (s == 0 && darkOutline && kind == PicturePart::Outline
                             && qGray(pixel) >= 64))
-                        QFAIL(qPrintable(QString("%1 at %2,%3").arg(Symbols[s]).arg(x).arg(y)));
+                        QFAIL(qPrintable(QString("%1 at %2,%3").arg(Names[s]).arg(x).arg(y)));
                 }
         }
 

@@ -3,7 +3,6 @@
 
 #include "editor/GridCanvas.h"
 #include "game/SolverSettings.h"
-#include "level/LevelState.h"
 #include "windows/frmAboutQuobixEdit.h"
 #include "windows/frmHelpPage.h"
 #include "windows/frmLevelInfo.h"
@@ -62,6 +61,7 @@ class TestMenuWindows : public QObject {
     Q_OBJECT
 
     std::unique_ptr<frmQuobixEditorZN> window;
+    LevelDocument& L() const { return window->Level(); }
     QMap<int, QImage> pictures; // each help page's, as drawn
 
     // True when a click sent through the window system (which a modal window blocks) placed a wall.
@@ -69,7 +69,8 @@ class TestMenuWindows : public QObject {
     {
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
             window->Canvas()->mapTo(window.get(), CellCentre(4, 4)));
-        return CharAt(LevelLines[1][4], geometry::Cell { 4, 4 }.TextColumn()) == QLatin1Char('#');
+        return CharAt(L().LevelLines[1][4], geometry::Cell { 4, 4 }.TextColumn())
+            == QLatin1Char('#');
     }
 
     // While a help page or the About window is open, the main window takes no input.
@@ -213,12 +214,12 @@ private slots:
         QFETCH(Texts, before);
         QFETCH(QString, keys);
         QFETCH(Texts, after);
-        TopComment = before[0], Author = before[1], BottomComment = before[2];
+        L().SetTexts(before[1], before[0], before[2]);
         QCOMPARE(EditInfo(keys), InFields(before));
-        QCOMPARE((Texts { TopComment, Author, BottomComment }), after);
+        QCOMPARE((Texts { L().TopComment, L().Author, L().BottomComment }), after);
         // Shown again as typed, and kept as they are when closed untouched.
         QCOMPARE(EditInfo(), InFields(after));
-        QCOMPARE((Texts { TopComment, Author, BottomComment }), after);
+        QCOMPARE((Texts { L().TopComment, L().Author, L().BottomComment }), after);
     }
 
     // Typing is refused, copying works, and the view shows the level as it is when opened: every
@@ -226,13 +227,13 @@ private slots:
     void viewShowsTheGrid()
     {
         QCOMPARE(OpenView(), QStringList(26, QString(64, QLatin1Char(' '))));
-        SetGrid({ "# $ . @ #", QString(" #").repeated(32), QString(". ").repeated(32) }, 24);
-        const QStringList grid = GridText();
+        SetGrid(L(), { "# $ . @ #", QString(" #").repeated(32), QString(". ").repeated(32) }, 24);
+        const QStringList grid = L().GridRows();
         QString text;
         QCOMPARE(OpenView(&text), grid);
         QCOMPARE(QGuiApplication::clipboard()->text().split(QLatin1Char('\n')), grid);
         QCOMPARE(text, grid.join(CRLF));
-        QCOMPARE(GridText(), grid); // the view leaves the level alone
+        QCOMPARE(L().GridRows(), grid); // the view leaves the level alone
     }
 
     // The play window on a level of one row: man, floor, object, floor, target. A click walks
@@ -240,8 +241,8 @@ private slots:
     // the man until a step is undone.
     void playSteps()
     {
-        SetGrid(Level, 5);
-        const QStringList edited = GridText();
+        SetGrid(L(), Level, 5);
+        const QStringList edited = L().GridRows();
         MessageRecorder recorder;
         Run<frmPlay>(window->mnuPlay, [&recorder](frmPlay* play) {
             QCOMPARE(play->windowTitle(), "Play Level");
@@ -291,15 +292,15 @@ private slots:
             QCOMPARE(at(), "__@$_4");
             play->close();
         });
-        QCOMPARE(GridText(), edited); // the level being edited stays as it was
+        QCOMPARE(L().GridRows(), edited); // the level being edited stays as it was
     }
 
     // Solve finds the solution; the play window replays it, stops at a key, and steps through
     // it again with Redo after Restart.
     void solveThenReplay()
     {
-        SetGrid(Level, 5);
-        LevelFileName = "line.qbx";
+        SetGrid(L(), Level, 5);
+        L().LevelFileName = "line.qbx";
         MessageRecorder recorder;
         recorder.answers << vbYes;
         ModalScript script;
@@ -336,7 +337,7 @@ private slots:
     // A level whose objects all stand on targets: Solve says so and opens no window.
     void solveAnAlreadySolvedLevel()
     {
-        SetGrid({ " # # # #", "# @ * #", " # # # #" }, 5);
+        SetGrid(L(), { " # # # #", "# @ * #", " # # # #" }, 5);
         MessageRecorder recorder;
         ModalScript script;
         window->mnuSolve->trigger();
@@ -382,7 +383,7 @@ private slots:
     {
         QFETCH(QStringList, rows);
         QFETCH(QString, message);
-        SetGrid(rows, 5);
+        SetGrid(L(), rows, 5);
         for (QAction* item : { window->mnuPlay, window->mnuSolve }) {
             MessageRecorder recorder;
             item->trigger(); // a window would wait here: only the message may come

@@ -5,7 +5,6 @@
 #include "dialogs/frmLoadOrSave.h"
 #include "dialogs/frmLoadOrSaveInfo.h"
 #include "editor/GridCanvas.h"
-#include "messages/LoadSaveState.h"
 #include "windows/frmAboutQuobixEdit.h"
 #include "windows/frmHelp1.h"
 #include "windows/frmHelp2.h"
@@ -19,24 +18,35 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
 
 using namespace quobix;
 
-// One window: how it is made, its title, client size, controls (see Controls) and load/save mode.
+// One window: how it is made, its title, client size and controls (see Controls).
 struct WindowCase {
     std::unique_ptr<QWidget> (*make)();
     QString title;
     QSize size;
     QString controls;
-    qint16 mode = LoadMode;
 };
 Q_DECLARE_METATYPE(WindowCase)
 
 namespace {
 template <typename T> std::unique_ptr<QWidget> Make() { return std::make_unique<T>(); }
+// The windows that show a level show this one; the load/save window opens in the current folder.
+LevelDocument Level;
+LoadSaveState Place { {}, QDir::currentPath() + '/', {} };
+template <typename T> std::unique_ptr<QWidget> Show()
+{
+    return std::make_unique<T>(nullptr, Level);
+}
+template <qint16 Mode> std::unique_ptr<QWidget> LoadOrSave()
+{
+    return std::make_unique<frmLoadOrSave>(nullptr, Mode, Level, Place);
+}
 void Row(const char* name, const WindowCase& c) { QTest::newRow(name) << c; }
 
 // The client's controls in tab order, each as a button's caption or its class's capitals, then
@@ -95,12 +105,12 @@ private slots:
         // clang-format off
         Row("main window", { Make<frmQuobixEditorZN>, "Quobix level editor", { 796, 558 }, "LE@200,537,151,20 "
             "LE@350,537,103,20 LE@452,537,119,20 LE@571,537,87,20 LE@657,537,87,20 LE@743,537,53,20" });
-        Row("load", { Make<frmLoadOrSave>, "Load Level", { 794, 408 }, loadSave });
-        Row("save", { Make<frmLoadOrSave>, "Save Level", { 794, 408 }, loadSave, SaveMode });
+        Row("load", { LoadOrSave<frmLoadOrSave::LoadMode>, "Load Level", { 794, 408 }, loadSave });
+        Row("save", { LoadOrSave<frmLoadOrSave::SaveMode>, "Save Level", { 794, 408 }, loadSave });
         Row("progress", { Make<frmLoadOrSaveInfo>, "Loading...", { 354, 96 }, "L@11,22,335,54" });
         Row("displace", { Make<frmDisplace>, "Displace level", { 223, 129 }, displace });
-        Row("text view", { Make<frmQBX>, "Level in qbx format", { 543, 425 }, "PTE@0,0,542,424" });
-        Row("level info", { Make<frmLevelInfo>, "Level Info", { 529, 401 }, "LE@105,190,424,24 "
+        Row("text view", { Show<frmQBX>, "Level in qbx format", { 543, 425 }, "PTE@0,0,542,424" });
+        Row("level info", { Show<frmLevelInfo>, "Level Info", { 529, 401 }, "LE@105,190,424,24 "
             "PTE@105,220,424,181 PTE@105,0,424,184 L@0,222,105,16 L@0,192,86,16 L@1,2,86,16" });
         Row("help 1", { Make<frmHelp1>, help, page, "Next@585,504,55,30 Cancel@529,504,55,30" });
         Row("help 2", { Make<frmHelp2>, help, page, leaf });
@@ -118,7 +128,6 @@ private slots:
     void windows()
     {
         QFETCH(WindowCase, c);
-        LoadOrSaveMode = c.mode;
         const std::unique_ptr<QWidget> window = c.make();
         QCOMPARE(window->windowTitle(), c.title);
         QWidget* client = window.get();

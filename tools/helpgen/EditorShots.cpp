@@ -2,15 +2,12 @@
 
 #include "dialogs/frmDisplace.h"
 #include "dialogs/frmLoadOrSave.h"
-#include "displace/DisplaceState.h"
 #include "editor/GridCanvas.h"
 #include "editor/frmQuobixEditorZN.h"
 #include "editor/modQuobixEditorZN.h"
 #include "files/modLoadOrSave.h"
 #include "game/GamePosition.h"
-#include "level/LevelState.h"
 #include "level/modText.h"
-#include "messages/LoadSaveState.h"
 #include "platform/MessageSeam.h"
 #include "windows/frmPlay.h"
 #include "windows/frmQBX.h"
@@ -50,15 +47,16 @@ EditorShots::~EditorShots() = default;
 
 void EditorShots::SetLevel(const QStringList& cellRows, int firstRow)
 {
+    LevelDocument& level = window->Level();
     for (int r = 1; r <= GridRows; ++r)
-        LevelLines[1][r] = QString(LineWidth, QLatin1Char(' '));
+        level.LevelLines[1][r] = QString(LineWidth, QLatin1Char(' '));
     for (int i = 0; i < cellRows.size(); ++i) {
         const int row = firstRow + i;
         for (int cell = 1; cell <= cellRows[i].size(); ++cell)
-            SetCharAt(LevelLines[1][row], geometry::Cell { row, cell }.TextColumn(),
+            SetCharAt(level.LevelLines[1][row], geometry::Cell { row, cell }.TextColumn(),
                 cellRows[i].at(cell - 1));
     }
-    window->FromTextToGrid();
+    level.GridChanged();
 }
 
 void EditorShots::Click(int button, int x, int y)
@@ -91,31 +89,29 @@ QImage EditorShots::Menu(QMenu* menu) const
 
 WindowShot EditorShots::TextView() const
 {
-    frmQBX view(window.get());
+    frmQBX view(window.get(), window->Level());
     return Grab(view);
 }
 
 WindowShot EditorShots::LoadOrSaveWindow(
     short mode, const QString& folder, const std::function<void(frmLoadOrSave&)>& prepare) const
 {
-    LoadOrSaveMode = mode;
-    CurrentFolder = folder;
-    frmLoadOrSave dialog(window.get());
+    LoadSaveState& state = window->LoadSave();
+    state.CurrentFolder = folder;
+    frmLoadOrSave dialog(window.get(), mode, window->Level(), state);
     prepare(dialog);
-    WindowShot shot = Grab(dialog);
-    LoadOrSaveMode = 0;
-    return shot;
+    return Grab(dialog);
 }
 
 QString EditorShots::SavedFile(const QString& folder, const QString& name) const
 {
-    modText::CheckLevelBeforeSave();
-    CurrentFolder = folder;
-    FileName = name;
-    LevelFileType = 1;
-    modLoadOrSave::WriteLevelFile();
+    LevelDocument& level = window->Level();
+    if (modText::CheckLevelBeforeSave(level) != vbYes)
+        return {};
+    window->LoadSave().FileName = name;
     QFile file(folder + name);
-    if (!LoadOrSaveOK || !file.open(QIODevice::ReadOnly))
+    if (!modLoadOrSave::SaveLevel(level, folder + name, QbxFile, false).ok
+        || !file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(file.readAll());
 }
@@ -143,18 +139,15 @@ WindowShot EditorShots::Message(const std::function<void()>& routine) const
 
 WindowShot EditorShots::DisplaceWindow() const
 {
-    modText::PrepareLevelForDisplace();
-    DisplaceTop = DisplaceStartTop;
-    DisplaceLeft = DisplaceStartLeft;
     frmDisplace dialog(window.get());
-    dialog.FillDisplaceChoices();
+    dialog.FillDisplaceChoices(modDisplace::ComputeDisplaceChoices(window->Level()));
     return Grab(dialog);
 }
 
 WindowShot EditorShots::PlayWindow(
     const QString& levelName, const std::function<void(frmPlay&)>& play) const
 {
-    frmPlay dialog(window.get(), game::GamePosition::FromLevelLines(), levelName);
+    frmPlay dialog(window.get(), game::GamePosition::FromLevel(window->Level()), levelName);
     play(dialog);
     return Grab(dialog);
 }

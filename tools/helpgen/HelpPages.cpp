@@ -8,8 +8,6 @@
 #include "dialogs/frmLoadOrSave.h"
 #include "editor/frmQuobixEditorZN.h"
 #include "game/GamePosition.h"
-#include "level/LevelState.h"
-#include "messages/LoadSaveState.h"
 #include "messages/modMessages.h"
 #include "windows/frmPlay.h"
 
@@ -233,10 +231,8 @@ namespace {
         PageCanvas page(QSize(639, 524));
         page.Title(QStringLiteral("Saving a level"));
         shots.SetLevel(SampleLevel, SampleTop);
-        TopComment = QString::fromLatin1(SampleTopComment);
-        Author = QString::fromLatin1(SampleAuthor);
-        BottomComment = QString::fromLatin1(SampleBottomComment);
-        FileName = QStringLiteral("hive");
+        shots.Window().Level().SetTexts(QString::fromLatin1(SampleAuthor),
+            QString::fromLatin1(SampleTopComment), QString::fromLatin1(SampleBottomComment));
         const QString file = shots.SavedFile(levels, QStringLiteral("hive.qbx"));
         if (file.isEmpty())
             return {};

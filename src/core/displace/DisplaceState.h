@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QtGlobal>
-
-// State of the displacements, shared by the main window's Displace command, the displace
-// dialog and modDisplace.
+// The displace dialog's buttons and lists by index, shared by the main window's Displace
+// command, the displace dialog and modDisplace: each direction has a list of amounts, Rotate a
+// list of angles.
 namespace quobix {
 
-// The displace dialog's buttons and lists by index: each direction has a list of amounts,
-// Rotate a list of angles.
 namespace DisplaceCommand {
     constexpr int Centre = 0;
     constexpr int North = 1;
@@ -24,18 +21,8 @@ namespace DisplaceCommand {
     constexpr int Count = 12;
 }
 
-inline qint16 DisplaceAmount = 0;
-inline qint16 TopOffset = 0;
-inline qint16 LeftOffset = 0;
-
-inline bool DisplaceAgain = false;
-inline bool DisplacePossible = false;
-// Where the displace dialog opens, in twips.
-inline int DisplaceTop = 0;
-inline int DisplaceLeft = 0;
+// Where the displace dialog first opens, in twips.
 constexpr int DisplaceStartTop = 600;
 constexpr int DisplaceStartLeft = 495;
-
-void InitDisplaceState();
 
 } // namespace quobix

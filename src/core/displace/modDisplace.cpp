@@ -1,7 +1,7 @@
 #include "displace/modDisplace.h"
 
 #include "displace/DisplaceState.h"
-#include "level/LevelState.h"
+#include "level/LevelDocument.h"
 #include "level/modText.h"
 
 #include <algorithm>
@@ -21,13 +21,14 @@ namespace {
         int width;
     };
 
-    void WriteRotatedLevel(const RotationFrame& frame, int fromLines, int fromWidth)
+    void WriteRotatedLevel(
+        LevelDocument& level, const RotationFrame& frame, int fromLines, int fromWidth)
     {
         // Work lines as wide as the turned level: it can be wider than a grid line.
         for (int R = 1; R <= frame.height; ++R)
-            LevelLines[4][R] = QString(frame.width, Blank);
+            level.LevelLines[4][R] = QString(frame.width, Blank);
         for (int L = 1; L <= fromLines; ++L) {
-            const QString& line = LevelLines[3][L];
+            const QString& line = level.LevelLines[3][L];
             const int end = std::min(fromWidth, static_cast<int>(line.size()));
             for (int C = 1; C <= end; ++C) {
                 const QChar c = line.at(C - 1);
@@ -35,35 +36,36 @@ namespace {
                     continue;
                 const int R = 1 + (L + C - frame.sMin) / 2;
                 const int K = 1 + (C - 3 * L - frame.tMin) / 2;
-                LevelLines[4][R][K - 1] = c;
+                level.LevelLines[4][R][K - 1] = c;
             }
         }
-        MarginLine = 0;
+        level.MarginLine = 0;
         for (int R = 1; R <= frame.height; ++R) {
-            LevelLines[3][R] = LevelLines[4][R];
-            if (MarginLine == 0 && LevelLines[3][R].at(0) != Blank)
-                MarginLine = static_cast<qint16>(R);
+            level.LevelLines[3][R] = level.LevelLines[4][R];
+            if (level.MarginLine == 0 && level.LevelLines[3][R].at(0) != Blank)
+                level.MarginLine = static_cast<qint16>(R);
         }
-        LevelHeight = static_cast<qint16>(frame.height);
-        LastUsedLine = LevelHeight;
-        LevelWidth = static_cast<qint16>(frame.width);
+        level.LevelHeight = static_cast<qint16>(frame.height);
+        level.LastUsedLine = level.LevelHeight;
+        level.LevelWidth = static_cast<qint16>(frame.width);
     }
 
     // The level turned into buffer 3 can be centred without the upside-down placement, which would
     // mirror it instead of turning it.
-    bool RotatedLevelFitsGrid()
+    bool RotatedLevelFitsGrid(const LevelDocument& level)
     {
-        if (LevelHeight > GridRows || LevelWidth > LineWidth)
+        if (level.LevelHeight > GridRows || level.LevelWidth > LineWidth)
             return false;
-        return !(LevelHeight == GridRows && LevelWidth == LineWidth && MarginLine % 2 == 1);
+        return !(level.LevelHeight == GridRows && level.LevelWidth == LineWidth
+            && level.MarginLine % 2 == 1);
     }
 
     // A displacement is no load: the flag that reports a flip on loading stays as it was.
-    void CenterKeepingLoadFlip()
+    void CenterKeepingLoadFlip(LevelDocument& level)
     {
-        const bool flippedOnLoad = FlippedOnLoad;
-        CenterLevelInGrid();
-        FlippedOnLoad = flippedOnLoad;
+        const bool flippedOnLoad = level.FlippedOnLoad;
+        CenterLevelInGrid(level);
+        level.FlippedOnLoad = flippedOnLoad;
     }
 
     // The largest amount of a direction and the step between its list items (its first item).
@@ -72,11 +74,11 @@ namespace {
         int step;
     };
 
-    AmountRange OfferedAmounts(int index)
+    AmountRange OfferedAmounts(const LevelDocument& level, int index)
     {
-        const int rightFree = LineWidth - LevelWidth - LeftMargin;
-        const int above = FirstUsedLine - 1;
-        const int below = GridRows - LastUsedLine;
+        const int rightFree = LineWidth - level.LevelWidth - level.LeftMargin;
+        const int above = level.FirstUsedLine - 1;
+        const int below = GridRows - level.LastUsedLine;
         switch (index) {
         case DisplaceCommand::North:
             return { above, 2 };
@@ -89,11 +91,11 @@ namespace {
         case DisplaceCommand::South:
             return { below, 2 };
         case DisplaceCommand::SouthWest:
-            return { std::min<int>(LeftMargin, below), 1 };
+            return { std::min<int>(level.LeftMargin, below), 1 };
         case DisplaceCommand::West:
-            return { LeftMargin / 2, 1 };
+            return { level.LeftMargin / 2, 1 };
         default: // north-west
-            return { std::min<int>(LeftMargin, above), 1 };
+            return { std::min<int>(level.LeftMargin, above), 1 };
         }
     }
 
@@ -113,21 +115,21 @@ namespace {
 
 } // namespace
 
-void CenterLevelInGrid()
+void CenterLevelInGrid(LevelDocument& level)
 {
-    const qint16 n = LastUsedLine;
-    const qint16 w = LevelWidth;
-    const qint16 r = MarginLine;
-    TopOffset = 0;
-    LeftOffset = 0;
+    const qint16 n = level.LastUsedLine;
+    const qint16 w = level.LevelWidth;
+    const qint16 r = level.MarginLine;
+    qint16 TopOffset = 0;
+    qint16 LeftOffset = 0;
     if (n == GridRows && w == LineWidth) {
         if (r % 2 == 1) {
             for (int i = 1; i <= GridRows; ++i)
-                LevelLines[1][i] = LevelLines[2][GridRows + 1 - i];
-            FlippedOnLoad = true;
+                level.LevelLines[1][i] = level.LevelLines[2][GridRows + 1 - i];
+            level.FlippedOnLoad = true;
         } else {
             for (int i = 1; i <= GridRows; ++i)
-                LevelLines[1][i] = LevelLines[2][i];
+                level.LevelLines[1][i] = level.LevelLines[2][i];
         }
         return;
     }
@@ -151,48 +153,49 @@ void CenterLevelInGrid()
             --TopOffset;
         }
     }
-    modText::ClearLines(1, 1, TopOffset);
+    modText::ClearLines(level, 1, 1, TopOffset);
     const QString blanks(LineWidth, QLatin1Char(' '));
     for (int i = 1; i <= n; ++i)
-        LevelLines[1][TopOffset + i]
-            = (QString(LeftOffset, QLatin1Char(' ')) + LevelLines[2][i] + blanks).left(LineWidth);
-    modText::ClearLines(1, static_cast<qint16>(TopOffset + n + 1), GridRows);
+        level.LevelLines[1][TopOffset + i]
+            = (QString(LeftOffset, QLatin1Char(' ')) + level.LevelLines[2][i] + blanks)
+                  .left(LineWidth);
+    modText::ClearLines(level, 1, static_cast<qint16>(TopOffset + n + 1), GridRows);
 }
 
-void CenterLevel()
+void CenterLevel(LevelDocument& level)
 {
-    modText::PrepareLevelForDisplace();
-    if (FirstUsedLine == 0)
+    modText::PrepareLevelForDisplace(level);
+    if (level.FirstUsedLine == 0)
         return;
-    LastUsedLine = LevelHeight;
-    CenterKeepingLoadFlip();
+    level.LastUsedLine = level.LevelHeight;
+    CenterKeepingLoadFlip(level);
 }
 
-void ShiftLevel(qint16 LineShift, qint16 ColumnShift)
+void ShiftLevel(LevelDocument& level, qint16 LineShift, qint16 ColumnShift)
 {
     // Bounded so that no shift reaches outside the table.
     const int lines = std::clamp<int>(LineShift, -GridRows, GridRows);
     const int columns = std::clamp<int>(ColumnShift, -LineWidth, LineWidth);
     if (lines != 0) {
-        LevelHeight = GridRows;
-        modText::CopyBuffer(1, 2);
+        level.LevelHeight = GridRows;
+        modText::CopyBuffer(level, 1, 2);
         if (lines < 0) {
             const int u = -lines;
             for (int i = 1 + u; i <= GridRows; ++i)
-                LevelLines[1][i - u] = LevelLines[2][i];
-            modText::ClearLines(1, static_cast<qint16>(GridRows + 1 - u), GridRows);
+                level.LevelLines[1][i - u] = level.LevelLines[2][i];
+            modText::ClearLines(level, 1, static_cast<qint16>(GridRows + 1 - u), GridRows);
         } else {
             const int d = lines;
-            modText::ClearLines(1, 1, static_cast<qint16>(d));
+            modText::ClearLines(level, 1, 1, static_cast<qint16>(d));
             for (int i = 1; i <= GridRows - d; ++i)
-                LevelLines[1][i + d] = LevelLines[2][i];
+                level.LevelLines[1][i + d] = level.LevelLines[2][i];
         }
     }
     if (columns == 0)
         return;
     const QString blanks(std::abs(columns), Blank);
     for (int i = 1; i <= GridRows; ++i) {
-        QString& line = LevelLines[1][i];
+        QString& line = level.LevelLines[1][i];
         if (columns < 0)
             line = line.right(LineWidth + columns) + blanks;
         else
@@ -200,102 +203,103 @@ void ShiftLevel(qint16 LineShift, qint16 ColumnShift)
     }
 }
 
-void FlipLevelVertically()
+void FlipLevelVertically(LevelDocument& level)
 {
-    modText::PrepareLevelForDisplace();
-    if (FirstUsedLine == 0)
+    modText::PrepareLevelForDisplace(level);
+    if (level.FirstUsedLine == 0)
         return;
-    const int rightFree = LineWidth - LevelWidth - LeftMargin;
-    if (FirstUsedLine == 1 && LastUsedLine == GridRows) {
+    const int rightFree = LineWidth - level.LevelWidth - level.LeftMargin;
+    if (level.FirstUsedLine == 1 && level.LastUsedLine == GridRows) {
         // Line i goes to 27 - i, which changes its parity: every line also moves one column.
-        if (LeftMargin == 0 && rightFree == 0)
+        if (level.LeftMargin == 0 && rightFree == 0)
             return;
         for (int i = 1; i <= GridRows; ++i) {
-            const QString& line = LevelLines[1][i];
-            LevelLines[2][i]
-                = rightFree <= LeftMargin ? line.mid(1) + Blank : Blank + line.left(LineWidth - 1);
+            const QString& line = level.LevelLines[1][i];
+            level.LevelLines[2][i] = rightFree <= level.LeftMargin
+                ? line.mid(1) + Blank
+                : Blank + line.left(LineWidth - 1);
         }
         for (int i = 1; i <= GridRows; ++i)
-            LevelLines[1][i] = LevelLines[2][GridRows + 1 - i];
+            level.LevelLines[1][i] = level.LevelLines[2][GridRows + 1 - i];
         return;
     }
-    LevelHeight = GridRows;
-    modText::CopyBuffer(1, 2);
-    int f = FirstUsedLine;
-    int l = LastUsedLine;
+    level.LevelHeight = GridRows;
+    modText::CopyBuffer(level, 1, 2);
+    int f = level.FirstUsedLine;
+    int l = level.LastUsedLine;
     // Mirrored about a line only when f + l is even; otherwise lines would change parity.
     if ((f + l) % 2 == 1) {
         if (f - 1 <= GridRows - l)
-            LastUsedLine = static_cast<qint16>(++l);
+            level.LastUsedLine = static_cast<qint16>(++l);
         else
-            FirstUsedLine = static_cast<qint16>(--f);
+            level.FirstUsedLine = static_cast<qint16>(--f);
     }
     for (int i = f; i <= (f + l) / 2 - 1; ++i) {
-        LevelLines[1][i] = LevelLines[2][f + l - i];
-        LevelLines[1][f + l - i] = LevelLines[2][i];
+        level.LevelLines[1][i] = level.LevelLines[2][f + l - i];
+        level.LevelLines[1][f + l - i] = level.LevelLines[2][i];
     }
 }
 
-void FlipLevelHorizontally()
+void FlipLevelHorizontally(LevelDocument& level)
 {
-    modText::PrepareLevelForDisplace();
-    if (FirstUsedLine == 0)
+    modText::PrepareLevelForDisplace(level);
+    if (level.FirstUsedLine == 0)
         return;
-    if (LevelWidth == LineWidth) {
+    if (level.LevelWidth == LineWidth) {
         // Column C goes to 65 - C, which changes its parity: the level also moves one line.
-        if (FirstUsedLine == 1 && LastUsedLine == GridRows)
+        if (level.FirstUsedLine == 1 && level.LastUsedLine == GridRows)
             return;
         const QString blanks(LineWidth, Blank);
-        if (FirstUsedLine - 1 > GridRows - LastUsedLine) {
+        if (level.FirstUsedLine - 1 > GridRows - level.LastUsedLine) {
             for (int i = 2; i <= GridRows; ++i)
-                LevelLines[2][i - 1] = LevelLines[1][i];
-            LevelLines[2][GridRows] = blanks;
-            --FirstUsedLine;
-            --LastUsedLine;
+                level.LevelLines[2][i - 1] = level.LevelLines[1][i];
+            level.LevelLines[2][GridRows] = blanks;
+            --level.FirstUsedLine;
+            --level.LastUsedLine;
         } else {
-            LevelLines[2][1] = blanks;
+            level.LevelLines[2][1] = blanks;
             for (int i = 1; i <= GridRows - 1; ++i)
-                LevelLines[2][i + 1] = LevelLines[1][i];
-            ++FirstUsedLine;
-            ++LastUsedLine;
+                level.LevelLines[2][i + 1] = level.LevelLines[1][i];
+            ++level.FirstUsedLine;
+            ++level.LastUsedLine;
         }
         for (int i = 1; i <= GridRows; ++i) {
-            LevelLines[1][i] = LevelLines[2][i];
-            if (i >= FirstUsedLine && i <= LastUsedLine)
-                std::reverse(LevelLines[1][i].begin(), LevelLines[1][i].end());
+            level.LevelLines[1][i] = level.LevelLines[2][i];
+            if (i >= level.FirstUsedLine && i <= level.LastUsedLine)
+                std::reverse(level.LevelLines[1][i].begin(), level.LevelLines[1][i].end());
         }
         return;
     }
-    const int rightFree = LineWidth - LevelWidth - LeftMargin;
-    LevelHeight = GridRows;
-    modText::CopyBuffer(1, 2);
-    modText::ClearLines(1, 1, GridRows);
-    int m = LeftMargin;
-    int w = LevelWidth;
+    const int rightFree = LineWidth - level.LevelWidth - level.LeftMargin;
+    level.LevelHeight = GridRows;
+    modText::CopyBuffer(level, 1, 2);
+    modText::ClearLines(level, 1, 1, GridRows);
+    int m = level.LeftMargin;
+    int w = level.LevelWidth;
     // Mirrored about a column only when the span is odd; otherwise columns would change parity.
     if (w % 2 == 0) {
         if (m >= rightFree)
             --m;
         ++w;
-        LeftMargin = m;
-        LevelWidth = static_cast<qint16>(w);
+        level.LeftMargin = m;
+        level.LevelWidth = static_cast<qint16>(w);
     }
-    for (int i = FirstUsedLine; i <= LastUsedLine; ++i) {
-        const QString& from = LevelLines[2][i];
-        QString& to = LevelLines[1][i];
+    for (int i = level.FirstUsedLine; i <= level.LastUsedLine; ++i) {
+        const QString& from = level.LevelLines[2][i];
+        QString& to = level.LevelLines[1][i];
         for (int k = 1; k <= w; ++k)
             to[m + w - k] = CharAt(from, m + k);
     }
 }
 
-void RotateBy60Degrees()
+void RotateBy60Degrees(LevelDocument& level)
 {
-    const int n = std::clamp<int>(LevelHeight, 0, BufferLines);
-    const int w = LevelWidth;
+    const int n = std::clamp<int>(level.LevelHeight, 0, BufferLines);
+    const int w = level.LevelWidth;
     int sMin = 0, sMax = 0, tMin = 0, tMax = 0;
     bool found = false;
     for (int L = 1; L <= n; ++L) {
-        const QString& line = LevelLines[3][L];
+        const QString& line = level.LevelLines[3][L];
         const int end = std::min(w, static_cast<int>(line.size()));
         for (int C = 1; C <= end; ++C) {
             if (line.at(C - 1) == Blank)
@@ -319,81 +323,78 @@ void RotateBy60Degrees()
     // Only a level that is no turn of a grid level could need more lines than the table has.
     if (frame.height > BufferLines)
         return;
-    WriteRotatedLevel(frame, n, w);
+    WriteRotatedLevel(level, frame, n, w);
 }
 
-void RotateLevel()
+void RotateLevel(LevelDocument& level, qint16 DisplaceAmount)
 {
     if (DisplaceAmount < 1 || DisplaceAmount > 5)
         return;
-    modText::PrepareLevelForDisplace();
-    if (FirstUsedLine == 0)
+    modText::PrepareLevelForDisplace(level);
+    if (level.FirstUsedLine == 0)
         return;
-    modText::CopyBuffer(2, 3);
+    modText::CopyBuffer(level, 2, 3);
     for (int k = 1; k <= DisplaceAmount; ++k)
-        RotateBy60Degrees();
-    if (!RotatedLevelFitsGrid())
+        RotateBy60Degrees(level);
+    if (!RotatedLevelFitsGrid(level))
         return;
-    modText::CopyBuffer(3, 2);
-    CenterKeepingLoadFlip();
+    modText::CopyBuffer(level, 3, 2);
+    CenterKeepingLoadFlip(level);
 }
 
-DisplaceChoices ComputeDisplaceChoices()
+DisplaceChoices ComputeDisplaceChoices(LevelDocument& level)
 {
     DisplaceChoices choices;
-    modText::PrepareLevelForDisplace();
-    DisplacePossible = FirstUsedLine != 0 && !(LevelHeight == GridRows && LevelWidth == LineWidth);
-    if (!DisplacePossible)
+    modText::PrepareLevelForDisplace(level);
+    choices.possible = level.FirstUsedLine != 0
+        && !(level.LevelHeight == GridRows && level.LevelWidth == LineWidth);
+    if (!choices.possible)
         return choices;
-    choices.possible = true;
     for (int index = 1; index <= 8; ++index) {
-        const AmountRange range = OfferedAmounts(index);
+        const AmountRange range = OfferedAmounts(level, index);
         for (int amount = range.step; amount <= range.limit; amount += range.step)
             choices.items[index] << QString::number(amount);
     }
-    modText::CopyBuffer(2, 3);
+    modText::CopyBuffer(level, 2, 3);
     for (int k = 1; k <= 5; ++k) {
-        RotateBy60Degrees();
-        if (RotatedLevelFitsGrid())
+        RotateBy60Degrees(level);
+        if (RotatedLevelFitsGrid(level))
             choices.items[DisplaceCommand::Rotate] << QString::number(60 * k) + QChar(0x00B0);
     }
     return choices;
 }
 
-void PerformDisplacement(int Index, const QString& ListText)
+void PerformDisplacement(LevelDocument& level, int Index, const QString& ListText)
 {
     using namespace DisplaceCommand;
     switch (Index) {
     case Centre:
-        CenterLevel();
-        return;
+        CenterLevel(level);
+        break;
     case Rotate: {
         const int angle = LeadingNumber(ListText);
-        if (angle < 0)
-            return;
-        DisplaceAmount = static_cast<qint16>(angle / 60);
-        RotateLevel();
-        return;
-    }
-    case MirrorTopToBottom:
-        FlipLevelVertically();
-        return;
-    case MirrorLeftToRight:
-        FlipLevelHorizontally();
-        return;
-    default:
+        if (angle >= 0)
+            RotateLevel(level, static_cast<qint16>(angle / 60));
         break;
     }
-    if (Index < North || Index > NorthWest)
-        return;
-    bool ok = false;
-    const int amount = ListText.toInt(&ok);
-    if (!ok || amount < 0 || amount > LineWidth)
-        return;
-    DisplaceAmount = static_cast<qint16>(amount);
-    const DirectionShift& unit = Directions[Index];
-    ShiftLevel(static_cast<qint16>(unit.lines * DisplaceAmount),
-        static_cast<qint16>(unit.columns * DisplaceAmount));
+    case MirrorTopToBottom:
+        FlipLevelVertically(level);
+        break;
+    case MirrorLeftToRight:
+        FlipLevelHorizontally(level);
+        break;
+    default: {
+        bool ok = false;
+        const int amount = ListText.toInt(&ok);
+        if (Index < North || Index > NorthWest || !ok || amount < 0 || amount > LineWidth)
+            break;
+        const auto DisplaceAmount = static_cast<qint16>(amount);
+        const DirectionShift& unit = Directions[Index];
+        ShiftLevel(level, static_cast<qint16>(unit.lines * DisplaceAmount),
+            static_cast<qint16>(unit.columns * DisplaceAmount));
+    }
+    }
+    level.GridChanged();
 }
 
 } // namespace quobix::modDisplace

@@ -4,7 +4,11 @@
 #include <QStringList>
 #include <QtGlobal>
 
-// Moving the level as a whole inside the grid: centring, shifting, mirroring and rotating the
+namespace quobix {
+class LevelDocument;
+}
+
+// Moving a level as a whole inside the grid: centring, shifting, mirroring and rotating the
 // text of buffer 1. Every operation keeps each level character on a cell position.
 namespace quobix::modDisplace {
 
@@ -28,35 +32,35 @@ struct DisplaceChoices {
 
 // Puts lines 1..LastUsedLine of buffer 2 (each LevelWidth long, MarginLine starting with a
 // cell) into the grid, centred; flips a level that fills the grid and fits only upside down.
-void CenterLevelInGrid();
+void CenterLevelInGrid(LevelDocument& level);
 
-void CenterLevel();
+void CenterLevel(LevelDocument& level);
 
 // Moves the whole grid text; negative shifts go up and left. Characters pushed past the grid
 // are lost, so callers pass only the amounts that ComputeDisplaceChoices offers.
-void ShiftLevel(qint16 LineShift, qint16 ColumnShift);
+void ShiftLevel(LevelDocument& level, qint16 LineShift, qint16 ColumnShift);
 
 // Mirror top to bottom and left to right, moving the level by one line or column where the
 // plain mirror would put its cells on the wrong positions. A level that fills the grid is left
 // as it is: it has no room for that move.
-void FlipLevelVertically();
-void FlipLevelHorizontally();
+void FlipLevelVertically(LevelDocument& level);
+void FlipLevelHorizontally(LevelDocument& level);
 
 // Turns the level in buffer 3 (lines 1..LevelHeight, LevelWidth long) by 60 degrees clockwise
 // in place and sets LevelHeight, LastUsedLine, LevelWidth and MarginLine to the result. A turn of
 // a level that fits the grid is at most 45 lines high and 70 characters wide.
-void RotateBy60Degrees();
+void RotateBy60Degrees(LevelDocument& level);
 
 // Turns the level by DisplaceAmount (1..5) times 60 degrees and centres it; leaves the grid as
 // it is when that angle would not be offered.
-void RotateLevel();
+void RotateLevel(LevelDocument& level, qint16 DisplaceAmount);
 
-// Runs PrepareLevelForDisplace and works out the admissible displacements; sets
-// DisplacePossible. Nothing is possible for an empty grid or a level that fills the grid.
-DisplaceChoices ComputeDisplaceChoices();
+// Runs PrepareLevelForDisplace and works out the admissible displacements. Nothing is possible
+// for an empty grid or a level that fills the grid.
+DisplaceChoices ComputeDisplaceChoices(LevelDocument& level);
 
 // The operation of the dialog's button Index (0..11), with the text chosen in its list for
-// 1..9. A text that is not a number leaves the grid as it is.
-void PerformDisplacement(int Index, const QString& ListText);
+// 1..9, and the views told; a text that is not a number leaves the grid as it is.
+void PerformDisplacement(LevelDocument& level, int Index, const QString& ListText);
 
 } // namespace quobix::modDisplace

@@ -1,6 +1,7 @@
 #include "files/LevelNotation.h"
 
-#include "level/LevelState.h"
+#include "level/LevelText.h"
+#include "level/Symbols.h"
 
 #include <QStringDecoder>
 

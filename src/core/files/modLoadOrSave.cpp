@@ -2,8 +2,6 @@
 
 #include "displace/modDisplace.h"
 #include "files/LevelNotation.h"
-#include "level/LevelState.h"
-#include "messages/LoadSaveState.h"
 #include "messages/modMessages.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageSeam.h"
@@ -21,35 +19,195 @@ namespace quobix::modLoadOrSave {
 namespace {
     using namespace LevelNotation;
 
-    // Rows grow with the file (an XSB row doubles), so their width is measured in int and only
-    // narrowed to LevelWidth once it is known to fit the grid.
-    int ReadWidth = 0;
+    // One read of a level file: the lines sorted into the top comment, the author, the level
+    // rows (in buffer 2 of the new level) and the bottom comment.
+    struct Reader {
+        Reader(LoadResult& result, qint16 notation)
+            : level(result.level)
+            , LevelFileType(notation)
+            , result(result)
+        {
+        }
 
-    void ResetReader()
-    {
-        LoadOrSaveOK = true;
-        ReadRowCount = 0;
-        PendingBlankLines = 0;
-        LevelWidth = 0;
-        LastUsedLine = 0;
-        ReadWidth = 0;
-        LevelStarted = false;
-        ReadLine.clear();
-        ReadTopComment.clear();
-        ReadBottomComment.clear();
-        ReadAuthor.clear();
-        FlippedOnLoad = false;
-    }
+        LevelDocument& level;
+        qint16 LevelFileType;
+        LoadResult& result;
 
-    // The whole file, or false with Err set.
-    bool ReadWholeFile(const QString& path, QByteArray& bytes)
+        QString ReadLine; // the line just read, trailing blanks cut
+        // A file may hold millions of blank lines in a row, so this count is wider than 16 bits.
+        int PendingBlankLines = 0;
+        QString ReadTopComment; // lines joined by CRLF
+        QString ReadBottomComment;
+        QString ReadAuthor;
+        qint16 ReadRowCount = 0; // rows stored in buffer 2, blank rows inside the level counted
+        bool LevelStarted = false;
+        // Rows grow with the file (an XSB row doubles), so their width is measured in int and
+        // only narrowed to LevelWidth once it is known to fit the grid.
+        int ReadWidth = 0;
+        bool failed = false;
+
+        void Fail(const Message& message)
+        {
+            result.messages << message;
+            failed = true;
+        }
+
+        void AddTopCommentLine()
+        {
+            if (PendingBlankLines != 0)
+                AddBlankLinesToTopComment();
+            if (!ReadTopComment.isEmpty())
+                ReadTopComment += CRLF;
+            ReadTopComment += ReadLine;
+        }
+
+        void AddBottomCommentLine()
+        {
+            if (PendingBlankLines != 0)
+                AddBlankLinesToBottomComment();
+            if (!ReadBottomComment.isEmpty())
+                ReadBottomComment += CRLF;
+            ReadBottomComment += ReadLine;
+        }
+
+        void AddBlankLinesToTopComment()
+        {
+            if (!ReadTopComment.isEmpty())
+                ReadTopComment += CRLF.repeated(PendingBlankLines);
+            PendingBlankLines = 0;
+        }
+
+        void AddBlankLinesToBottomComment()
+        {
+            if (!ReadBottomComment.isEmpty())
+                ReadBottomComment += CRLF.repeated(PendingBlankLines);
+            PendingBlankLines = 0;
+        }
+
+        void AddCommentLine()
+        {
+            if (LevelStarted)
+                AddBottomCommentLine();
+            else
+                AddTopCommentLine();
+        }
+
+        void StoreLevelRow()
+        {
+            const int pending = ReadRowCount != 0 ? PendingBlankLines : 0;
+            if (ReadRowCount + pending + 1 > GridRows) {
+                Fail(modMessages::TooManyLines());
+                return;
+            }
+            for (int i = 0; i < pending; ++i)
+                level.LevelLines[2][++ReadRowCount].clear();
+            PendingBlankLines = 0;
+            ++ReadRowCount;
+            QString& row = level.LevelLines[2][ReadRowCount];
+            row = LevelFileType == XsbFile ? XsbRowToQbx(ReadLine, ReadRowCount) : ReadLine;
+            LevelStarted = true;
+            ReadWidth = std::max(ReadWidth, static_cast<int>(row.size()));
+        }
+
+        void SortReadLine()
+        {
+            if (ReadLine.isEmpty()) {
+                ++PendingBlankLines;
+                return;
+            }
+            if (!IsLevelLine(ReadLine)) {
+                if (HasAuthorKeyword(ReadLine) && ReadAuthor.isEmpty()) {
+                    ReadAuthor = AuthorOf(ReadLine);
+                    if (ReadAuthor.isEmpty())
+                        AddCommentLine();
+                } else {
+                    AddCommentLine();
+                }
+                return;
+            }
+            if (!ReadBottomComment.isEmpty()) {
+                AddBottomCommentLine();
+                return;
+            }
+            StoreLevelRow();
+        }
+
+        // Pads the rows to a common width, cuts their common margin and finds the margin row;
+        // false when the level is wider than the grid.
+        bool NormaliseRows()
+        {
+            const int n = ReadRowCount;
+            const int width = ReadWidth;
+            int margin = width;
+            int marginRow = 0;
+            for (int k = 1; k <= n; ++k) {
+                const QString& row = level.LevelLines[2][k];
+                const int lead = LeadingBlanks(row);
+                const int indentation = lead == row.size() ? width : lead;
+                if (indentation < margin) {
+                    margin = indentation;
+                    marginRow = k;
+                }
+            }
+            level.MarginLine = static_cast<qint16>(marginRow);
+            if (width - margin > LineWidth) {
+                Fail(modMessages::TooManyCellsPerLine());
+                return false;
+            }
+            // Cut before padding, so a row far out to the right never grows in memory.
+            for (int k = 1; k <= n; ++k) {
+                QString& row = level.LevelLines[2][k];
+                row = row.mid(margin).leftJustified(width - margin, QLatin1Char(' '));
+            }
+            level.LevelWidth = static_cast<qint16>(width - margin);
+            level.LeftMargin = margin;
+            return true;
+        }
+
+        void SortLevelText(const QByteArray& bytes)
+        {
+            const QString text = DecodeLevelText(bytes);
+            qsizetype position = 0;
+            QStringView line;
+            while (NextLine(text, position, line)) {
+                while (!line.isEmpty() && line.back() == QLatin1Char(' '))
+                    line.chop(1);
+                ReadLine = line.toString();
+                SortReadLine();
+            }
+            if (failed)
+                return;
+            if (ReadRowCount == 0) {
+                Fail(modMessages::NoLevelFound());
+                return;
+            }
+            level.LastUsedLine = ReadRowCount;
+            if (!NormaliseRows())
+                return;
+            if (LevelFileType != XsbFile) {
+                for (int k = 1; k <= ReadRowCount; ++k) {
+                    if (!IsInterleaved(level.LevelLines[2][k], k, level.MarginLine)) {
+                        Fail(modMessages::QbxFormatError());
+                        return;
+                    }
+                }
+            }
+            modDisplace::CenterLevelInGrid(level);
+            level.Author = ReadAuthor;
+            level.TopComment = ReadTopComment;
+            level.BottomComment = ReadBottomComment;
+        }
+    };
+
+    // The whole file, or false with the error.
+    bool ReadWholeFile(const QString& path, QByteArray& bytes, RunTimeError& error)
     {
         QFile file;
         qint64 size = 0;
-        if (!FileSystem::OpenRegularFile(file, path, size))
+        if (!FileSystem::OpenRegularFile(file, path, size, error))
             return false;
         if (size > MaxLevelFileBytes) {
-            RecordSystemError(EFBIG, QStringLiteral("over 16 MiB"));
+            error = SystemError(EFBIG, QStringLiteral("over 16 MiB"));
             return false;
         }
         bytes.resize(size);
@@ -58,7 +216,7 @@ namespace {
             errno = 0;
             const qint64 n = file.read(bytes.data() + got, size - got);
             if (n < 0) {
-                RecordFileError(file, errno);
+                error = FileError(file, errno);
                 return false;
             }
             if (n == 0)
@@ -68,130 +226,21 @@ namespace {
         // A file that shrank, grew or was rewritten meanwhile would be read half old, half new.
         char more;
         if (got != size || file.read(&more, 1) != 0 || FileSystem::CurrentSize(file) != size) {
-            RecordSystemError(EIO, QStringLiteral("the file changed while it was read"));
+            error = SystemError(EIO, QStringLiteral("the file changed while it was read"));
             return false;
         }
         return true;
-    }
-
-    void StoreLevelRow()
-    {
-        const int pending = ReadRowCount != 0 ? PendingBlankLines : 0;
-        if (ReadRowCount + pending + 1 > GridRows) {
-            modMessages::ShowTooManyLines();
-            LoadOrSaveOK = false;
-            return;
-        }
-        for (int i = 0; i < pending; ++i)
-            LevelLines[2][++ReadRowCount].clear();
-        PendingBlankLines = 0;
-        ++ReadRowCount;
-        QString& row = LevelLines[2][ReadRowCount];
-        row = LevelFileType == XsbFile ? XsbRowToQbx(ReadLine, ReadRowCount) : ReadLine;
-        LevelStarted = true;
-        ReadWidth = std::max(ReadWidth, static_cast<int>(row.size()));
-    }
-
-    void SortReadLine()
-    {
-        if (ReadLine.isEmpty()) {
-            ++PendingBlankLines;
-            return;
-        }
-        if (!IsLevelLine(ReadLine)) {
-            if (HasAuthorKeyword(ReadLine) && ReadAuthor.isEmpty()) {
-                ReadAuthor = AuthorOf(ReadLine);
-                if (ReadAuthor.isEmpty())
-                    AddCommentLine();
-            } else {
-                AddCommentLine();
-            }
-            return;
-        }
-        if (!ReadBottomComment.isEmpty()) {
-            AddBottomCommentLine();
-            return;
-        }
-        StoreLevelRow();
-    }
-
-    // Pads the rows to a common width, cuts their common margin and finds the margin row; false
-    // when the level is wider than the grid.
-    bool NormaliseRows()
-    {
-        const int n = ReadRowCount;
-        const int width = ReadWidth;
-        int margin = width;
-        int marginRow = 0;
-        for (int k = 1; k <= n; ++k) {
-            const QString& row = LevelLines[2][k];
-            const int lead = LeadingBlanks(row);
-            const int indentation = lead == row.size() ? width : lead;
-            if (indentation < margin) {
-                margin = indentation;
-                marginRow = k;
-            }
-        }
-        MarginLine = static_cast<qint16>(marginRow);
-        if (width - margin > LineWidth) {
-            modMessages::ShowTooManyCellsPerLine();
-            LoadOrSaveOK = false;
-            return false;
-        }
-        // Cut before padding, so a row far out to the right never grows in memory.
-        for (int k = 1; k <= n; ++k) {
-            QString& row = LevelLines[2][k];
-            row = row.mid(margin).leftJustified(width - margin, QLatin1Char(' '));
-        }
-        LevelWidth = static_cast<qint16>(width - margin);
-        LeftMargin = margin;
-        return true;
-    }
-
-    void SortLevelText(const QByteArray& bytes)
-    {
-        const QString text = DecodeLevelText(bytes);
-        qsizetype position = 0;
-        QStringView line;
-        while (NextLine(text, position, line)) {
-            while (!line.isEmpty() && line.back() == QLatin1Char(' '))
-                line.chop(1);
-            ReadLine = line.toString();
-            SortReadLine();
-        }
-        if (!LoadOrSaveOK)
-            return;
-        if (ReadRowCount == 0) {
-            modMessages::ShowNoLevelFound();
-            LoadOrSaveOK = false;
-            return;
-        }
-        LastUsedLine = ReadRowCount;
-        if (!NormaliseRows())
-            return;
-        if (LevelFileType != XsbFile) {
-            for (int k = 1; k <= ReadRowCount; ++k) {
-                if (!IsInterleaved(LevelLines[2][k], k, MarginLine)) {
-                    modMessages::ShowQbxFormatError();
-                    LoadOrSaveOK = false;
-                    return;
-                }
-            }
-        }
-        modDisplace::CenterLevelInGrid();
-        Author = ReadAuthor;
-        TopComment = ReadTopComment;
-        BottomComment = ReadBottomComment;
     }
 
     // Buffer 2 rows 1..n become XSB rows, through buffer 3; flipping back mirrors the QBX rows
     // first, since reversing XSB rows would shear the level the wrong way.
-    void ConvertRowsToXsb(bool flipBack)
+    void ConvertRowsToXsb(LevelDocument& level, bool flipBack)
     {
-        const int n = LevelHeight;
+        auto& LevelLines = level.LevelLines;
+        const int n = level.LevelHeight;
         if (n < 1)
             return;
-        const int m = flipBack ? n + 1 - MarginLine : MarginLine;
+        const int m = flipBack ? n + 1 - level.MarginLine : level.MarginLine;
         for (int k = 1; k <= n; ++k) {
             const int source = flipBack ? n + 1 - k : k;
             LevelLines[3][k] = QString(XsbShift(n, k, m), QLatin1Char(' ')) + LevelLines[2][source];
@@ -201,18 +250,19 @@ namespace {
         int cut = std::numeric_limits<int>::max();
         for (int k = 1; k <= n; ++k)
             cut = std::min(cut, LeadingBlanks(LevelLines[2][k]));
-        LeftMargin = cut;
+        level.LeftMargin = cut;
         for (int k = 1; k <= n; ++k)
             LevelLines[2][k] = TrimTrailingBlanks(LevelLines[2][k].mid(cut));
     }
 
     // The file's lines; a comment is one entry that may hold several lines.
-    QStringList LinesToWrite(bool flipBack)
+    QStringList LinesToWrite(LevelDocument& level, qint16 LevelFileType, bool flipBack)
     {
+        auto& LevelLines = level.LevelLines;
         QStringList lines;
-        if (!TrimTrailingBlanks(TopComment).isEmpty())
-            lines << WithCrLf(TopComment) << QString();
-        const int n = LevelHeight;
+        if (!TrimTrailingBlanks(level.TopComment).isEmpty())
+            lines << WithCrLf(level.TopComment) << QString();
+        const int n = level.LevelHeight;
         if (LevelFileType == XsbFile) {
             // The conversion works in buffer 2; the extracted rows go back afterwards, so that a
             // save repeated after a failure (the dialog stays open) converts the level again,
@@ -220,7 +270,7 @@ namespace {
             QStringList extracted;
             for (int k = 1; k <= n; ++k)
                 extracted << LevelLines[2][k];
-            ConvertRowsToXsb(flipBack);
+            ConvertRowsToXsb(level, flipBack);
             for (int k = 1; k <= n; ++k) {
                 lines << LevelLines[2][k];
                 LevelLines[2][k] = extracted[k - 1];
@@ -229,129 +279,96 @@ namespace {
             for (int k = 1; k <= n; ++k)
                 lines << LevelLines[2][flipBack ? n + 1 - k : k];
         }
-        if (!TrimTrailingBlanks(Author).isEmpty())
-            lines << QString() << WithCrLf(QStringLiteral("Author: ") + Author);
-        if (!TrimTrailingBlanks(BottomComment).isEmpty())
-            lines << QString() << WithCrLf(BottomComment);
+        if (!TrimTrailingBlanks(level.Author).isEmpty())
+            lines << QString() << WithCrLf(QStringLiteral("Author: ") + level.Author);
+        if (!TrimTrailingBlanks(level.BottomComment).isEmpty())
+            lines << QString() << WithCrLf(level.BottomComment);
         return lines;
     }
 
-    void SavingFailed()
+    LoadResult Read(const QByteArray& bytes, qint16 notation)
     {
-        LoadOrSaveOK = false;
-        modMessages::ShowSavingError();
+        LoadResult result;
+        Reader reader(result, notation);
+        reader.SortLevelText(bytes);
+        result.ok = !reader.failed;
+        if (!result.ok)
+            return result;
+        result.level.GridChanged();
+        if (!result.level.IsValid())
+            result.warnings << modMessages::LoadedLevelInvalid();
+        return result;
     }
 }
 
-void ReadLevelFile()
+LoadResult LoadLevel(const QString& folder, const QString& fileName, qint16 notation)
 {
-    ResetReader();
+    const QString path = folder + fileName;
     QByteArray bytes;
-    if (!ReadWholeFile(CurrentFolder + FileName, bytes)) {
-        LoadOrSaveOK = false;
-        modMessages::ShowLoadingError();
-        return;
+    RunTimeError error;
+    if (!ReadWholeFile(path, bytes, error)) {
+        LoadResult result;
+        result.messages << modMessages::LoadingError(path, error);
+        return result;
     }
-    SortLevelText(bytes);
+    LoadResult result = Read(bytes, notation);
+    if (!result.ok)
+        return result;
+    LevelDocument& level = result.level;
+    level.LevelFolder = folder;
+    level.LevelFileName = notation == XsbFile
+        ? fileName.left(fileName.size() - 3) + QStringLiteral("qbx")
+        : fileName;
+    level.LevelFlipped = level.FlippedOnLoad;
+    if (level.LevelFlipped)
+        result.warnings << modMessages::FlippedToFit();
+    return result;
 }
 
-void ReadLevelBytes(const QByteArray& bytes)
+LoadResult ReadLevelBytes(const QByteArray& bytes, qint16 notation)
 {
-    ResetReader();
-    SortLevelText(bytes);
+    return Read(bytes, notation);
 }
 
-void AddCommentLine()
+SaveResult SaveLevel(LevelDocument& level, const QString& path, qint16 notation, bool flipBack)
 {
-    if (LevelStarted)
-        AddBottomCommentLine();
-    else
-        AddTopCommentLine();
-}
-
-void AddTopCommentLine()
-{
-    if (PendingBlankLines != 0)
-        AddBlankLinesToTopComment();
-    if (!ReadTopComment.isEmpty())
-        ReadTopComment += CRLF;
-    ReadTopComment += ReadLine;
-}
-
-void AddBottomCommentLine()
-{
-    if (PendingBlankLines != 0)
-        AddBlankLinesToBottomComment();
-    if (!ReadBottomComment.isEmpty())
-        ReadBottomComment += CRLF;
-    ReadBottomComment += ReadLine;
-}
-
-void AddBlankLinesToTopComment()
-{
-    if (!ReadTopComment.isEmpty())
-        ReadTopComment += CRLF.repeated(PendingBlankLines);
-    PendingBlankLines = 0;
-}
-
-void AddBlankLinesToBottomComment()
-{
-    if (!ReadBottomComment.isEmpty())
-        ReadBottomComment += CRLF.repeated(PendingBlankLines);
-    PendingBlankLines = 0;
-}
-
-void WriteLevelFile()
-{
-    LoadOrSaveOK = true;
-    // Asked before anything is opened, so that no file waits on the user's answer.
-    UserAnswer = vbNo;
-    if (LevelFlipped) {
-        modMessages::AskFlipBackBeforeSaving();
-        if (UserAnswer == vbNo)
-            LevelFlipped = false;
-    }
-    const QStringList lines = LinesToWrite(UserAnswer == vbYes);
+    SaveResult result;
+    if (level.LevelFlipped && !flipBack)
+        level.LevelFlipped = false;
+    const QStringList lines = LinesToWrite(level, notation, level.LevelFlipped && flipBack);
 
     QByteArray content;
     for (const QString& line : lines)
         content += line.toUtf8() + "\r\n";
 
-    const QString path = CurrentFolder + FileName;
-    if (!FileSystem::MayReplace(path)) {
-        SavingFailed();
-        return;
-    }
+    RunTimeError error;
+    const auto failed = [&] {
+        result.messages << modMessages::SavingError(path, error);
+        return result;
+    };
+    if (!FileSystem::MayReplace(path, error))
+        return failed();
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        RecordFileError(file, errno);
-        SavingFailed();
-        return;
+        error = FileError(file, errno);
+        return failed();
     }
     // write() only fills Qt's buffer: the real write happens in flush(), whose failure (a full
     // disk) commit() would not report, so it is checked here before anything is renamed.
     errno = 0;
     if (file.write(content) != content.size() || !file.flush()) {
-        RecordFileError(file, errno);
+        error = FileError(file, errno);
         file.cancelWriting();
-        SavingFailed();
-        return;
+        return failed();
     }
     errno = 0;
     if (!file.commit()) {
-        RecordFileError(file, errno);
-        SavingFailed();
+        error = FileError(file, errno);
+        return failed();
     }
-}
-
-void TakeLoadedFileAsOwn()
-{
-    if (LevelFileType == XsbFile)
-        FileName = FileName.left(FileName.size() - 3) + QStringLiteral("qbx");
-    LevelFolder = CurrentFolder;
-    LevelFileName = FileName;
-    LevelFlipped = FlippedOnLoad;
+    result.ok = true;
+    return result;
 }
 
 qint16 FileTypeOfName(const QString& name)

@@ -1,46 +1,52 @@
 #pragma once
 
+#include "level/LevelDocument.h"
+#include "platform/MessageSeam.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
-// Reading a level file into the grid and writing the extracted level into a file, in the QBX or
-// the XSB notation (LevelFileType). Both report through LoadOrSaveOK and the message routines.
+namespace quobix {
+
+// The two notations of a level file.
+constexpr qint16 QbxFile = 1;
+constexpr qint16 XsbFile = 2;
+
+struct LoadResult {
+    bool ok = false;
+    LevelDocument level; // on success: the level centred in its grid, with its texts and file
+    QList<Message> messages; // why the read failed
+    QList<Message> warnings; // to say once the level is shown: it is invalid, or flipped to fit
+};
+
+struct SaveResult {
+    bool ok = false;
+    QList<Message> messages; // why the write failed
+};
+
+} // namespace quobix
+
+// Reading a level file into a level and writing a level into a file, in the QBX or the XSB
+// notation. Both are operations that return their messages instead of showing them.
 namespace quobix::modLoadOrSave {
 
-// Working state of the reader; every read starts by resetting it.
-inline QString ReadLine; // the line just read, trailing blanks cut
-// A file may hold millions of blank lines in a row, so this count is wider than 16 bits.
-inline int PendingBlankLines = 0;
-inline QString ReadTopComment; // lines joined by CRLF
-inline QString ReadBottomComment;
-inline QString ReadAuthor;
-inline qint16 ReadRowCount = 0; // rows stored in buffer 2, blank rows inside the level counted
-inline bool LevelStarted = false;
+// Reads folder + fileName in a notation into a new level. The file becomes the level's own; an
+// XSB level's own file is the QBX file of the same name beside it, so Save never overwrites the
+// XSB file.
+LoadResult LoadLevel(const QString& folder, const QString& fileName, qint16 notation);
 
-// Reads CurrentFolder + FileName into buffer 2, checks it against the grid and centres it into
-// buffer 1; Author, TopComment and BottomComment change only when the whole read succeeds.
-void ReadLevelFile();
+// The same read of a file's whole content already in memory; the level has no file.
+LoadResult ReadLevelBytes(const QByteArray& bytes, qint16 notation);
 
-// The same read on bytes already in memory (the file's whole content).
-void ReadLevelBytes(const QByteArray& bytes);
+// Writes rows 1..LevelHeight of buffer 2 (as CheckLevelBeforeSave extracts them) with the author
+// and comments into path. flipBack is the answer to the question whether a level flipped on
+// loading goes back as it was read; a No clears LevelFlipped. An existing file is replaced only
+// once the new one is complete; on any failure it stays as it was.
+SaveResult SaveLevel(LevelDocument& level, const QString& path, qint16 notation, bool flipBack);
 
-void AddCommentLine();
-void AddTopCommentLine();
-void AddBottomCommentLine();
-void AddBlankLinesToTopComment();
-void AddBlankLinesToBottomComment();
-
-// Writes buffer 2 rows 1..LevelHeight (as ExtractLevel leaves them unpadded) with author and
-// comments into CurrentFolder + FileName. An existing file is replaced only once the new one is
-// complete; on any failure it stays as it was.
-void WriteLevelFile();
-
-// After a successful read of CurrentFolder + FileName: that file becomes the level's own. The
-// level's own file is a QBX file, so Save writes an XSB level next to the file it came from.
-void TakeLoadedFileAsOwn();
-
-// The notation a file name asks for: 2 (XSB) for a ".xsb" name in any case, else 1 (QBX).
+// The notation a file name asks for: XSB for a ".xsb" name in any case, else QBX.
 qint16 FileTypeOfName(const QString& name);
 
 } // namespace quobix::modLoadOrSave

@@ -1,6 +1,6 @@
 #include "game/GamePosition.h"
 
-#include "level/LevelState.h"
+#include "level/LevelText.h"
 
 #include <deque>
 
@@ -61,14 +61,6 @@ GamePosition GamePosition::FromRows(const QStringList& rows)
             position.targetCount += (cell & TargetFlag) != 0;
         }
     return position;
-}
-
-GamePosition GamePosition::FromLevelLines()
-{
-    QStringList rows;
-    for (int r = 1; r <= GridRows; ++r)
-        rows << LevelLines[1][r];
-    return FromRows(rows);
 }
 
 QChar GamePosition::SymbolAt(int index) const

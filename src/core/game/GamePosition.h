@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/Cell.h"
+#include "level/LevelDocument.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,8 +42,8 @@ public:
     // The grid rows 1..26 as the level text holds them (cell c of row r at character
     // 2c - 1 + r mod 2); missing rows are blank.
     static GamePosition FromRows(const QStringList& rows);
-    // The level being edited (buffer 1).
-    static GamePosition FromLevelLines();
+    // The grid of a level (buffer 1).
+    static GamePosition FromLevel(const LevelDocument& level) { return FromRows(level.GridRows()); }
 
     bool IsWall(int index) const { return (cells[index] & WallFlag) != 0; }
     bool IsTarget(int index) const { return (cells[index] & TargetFlag) != 0; }

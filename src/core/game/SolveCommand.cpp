@@ -1,10 +1,6 @@
 #include "game/SolveCommand.h"
-#include "state/CoreState.h"
 
-#include "displace/DisplaceState.h"
 #include "files/modLoadOrSave.h"
-#include "level/LevelState.h"
-#include "messages/LoadSaveState.h"
 #include "messages/modMessages.h"
 #include "platform/FileSystem.h"
 
@@ -29,17 +25,18 @@ namespace {
     }
 }
 
-bool LoadLevelFile(const QString& file)
+std::optional<GamePosition> LoadLevelFile(const QString& file)
 {
-    InitCoreState();
-    for (int line = 1; line <= GridRows; ++line)
-        LevelLines[1][line] = QString(LineWidth, QLatin1Char(' '));
     const QFileInfo info(file);
-    CurrentFolder = FileSystem::WithSeparator(info.absolutePath());
-    FileName = info.fileName();
-    LevelFileType = modLoadOrSave::FileTypeOfName(FileName);
-    modLoadOrSave::ReadLevelFile();
-    return LoadOrSaveOK;
+    const QString folder = FileSystem::WithSeparator(info.absolutePath());
+    const QString name = info.fileName();
+    const LoadResult loaded
+        = modLoadOrSave::LoadLevel(folder, name, modLoadOrSave::FileTypeOfName(name));
+    for (const Message& message : loaded.messages)
+        Show(message);
+    if (!loaded.ok)
+        return std::nullopt;
+    return GamePosition::FromLevel(loaded.level);
 }
 
 int RunSolveCommand(
@@ -51,11 +48,11 @@ int RunSolveCommand(
         SetMessageBoxHandler(StreamMessageHandler(err, file + QStringLiteral(": ")));
         out << file << ": ";
         SolveResult result;
-        if (!LoadLevelFile(file)) {
+        const auto level = LoadLevelFile(file);
+        if (!level) {
             out << "not read";
         } else {
-            const GamePosition level = GamePosition::FromLevelLines();
-            switch (level.Check()) {
+            switch (level->Check()) {
             case Playability::Invalid:
                 modMessages::ShowLoadedLevelInvalid();
                 out << "invalid level";
@@ -64,7 +61,7 @@ int RunSolveCommand(
                 out << "open level (the man can walk off the grid)";
                 break;
             case Playability::Playable:
-                result = Solve(level, limits);
+                result = Solve(*level, limits);
                 if (result.outcome == SolveOutcome::Solved)
                     out << "solved, pushes " << result.pushes << ", moves " << result.moves
                         << ", solution " << result.solution;

@@ -5,13 +5,14 @@
 
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
 
 // Solving level files without a window: quobix-editor --solve FILE...
 namespace quobix::game {
 
-// Loads a level file into the grid (buffer 1) as Load does, from a fresh level state; false
-// after the reader has shown its message.
-bool LoadLevelFile(const QString& file);
+// The level of a file as Load reads it, its notation from its name; nothing after the reader
+// has shown its messages.
+std::optional<GamePosition> LoadLevelFile(const QString& file);
 
 // Loads each file as Load does (the same reader, state and messages) and solves its level,
 // writing one line per file to out: the file, then "solved" with pushes, moves and the

@@ -6,9 +6,8 @@
 namespace quobix {
 
 // What one undoable step can change: the grid (buffer 1), the flip flags, the level's texts and
-// its file.
-// A step keeps the snapshot before and after it, about 7 KB; the editor limits the number of
-// steps, so the history stays small.
+// its file. A step keeps the snapshot before and after it, about 7 KB; the editor limits the
+// number of steps, so the history stays small.
 struct LevelSnapshot {
     QStringList grid;
     bool flippedOnLoad = false;
@@ -19,16 +18,17 @@ struct LevelSnapshot {
     QString levelFolder;
     QString levelFileName;
 
-    static LevelSnapshot Take();
-    // Puts everything back, the level's file only when asked (a step that did not change it
-    // must not undo a save made since); the counts and the drawing are the caller's to redo.
-    void Restore(bool withFile) const;
     bool SameFile(const LevelSnapshot& other) const
     {
         return levelFolder == other.levelFolder && levelFileName == other.levelFileName;
     }
-
-    bool operator==(const LevelSnapshot& other) const;
+    bool operator==(const LevelSnapshot& other) const
+    {
+        return grid == other.grid && flippedOnLoad == other.flippedOnLoad
+            && levelFlipped == other.levelFlipped && author == other.author
+            && topComment == other.topComment && bottomComment == other.bottomComment
+            && SameFile(other);
+    }
     bool operator!=(const LevelSnapshot& other) const { return !(*this == other); }
 };
 

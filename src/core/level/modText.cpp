@@ -1,25 +1,24 @@
 #include "level/modText.h"
 
-#include "level/LevelEditing.h"
-#include "level/LevelState.h"
+#include "level/LevelDocument.h"
 #include "messages/modMessages.h"
 
 namespace quobix::modText {
 
-void ClearLines(qint16 Buffer, qint16 FromLine, qint16 ToLine)
+void ClearLines(LevelDocument& level, qint16 Buffer, qint16 FromLine, qint16 ToLine)
 {
     const QString blanks(LineWidth, QLatin1Char(' '));
     for (int line = FromLine; line <= ToLine; ++line)
-        LevelLines[Buffer][line] = blanks;
+        level.LevelLines[Buffer][line] = blanks;
 }
 
-void FindUsedLines()
+void FindUsedLines(LevelDocument& level)
 {
     const QString blanks(LineWidth, QLatin1Char(' '));
-    UserAnswer = vbYes;
+    auto& FirstUsedLine = level.FirstUsedLine;
     FirstUsedLine = 0;
     for (qint16 line = 1; line <= GridRows; ++line) {
-        if (LevelLines[1][line] != blanks) {
+        if (level.LevelLines[1][line] != blanks) {
             FirstUsedLine = line;
             break;
         }
@@ -27,20 +26,25 @@ void FindUsedLines()
     if (FirstUsedLine == 0)
         return;
     for (qint16 line = GridRows; line >= 1; --line) {
-        if (LevelLines[1][line] != blanks) {
-            LastUsedLine = line;
+        if (level.LevelLines[1][line] != blanks) {
+            level.LastUsedLine = line;
             break;
         }
     }
 }
 
-void ExtractLevel(bool Unpadded)
+void ExtractLevel(LevelDocument& level, bool Unpadded)
 {
+    auto& LevelLines = level.LevelLines;
+    auto& LeftMargin = level.LeftMargin;
+    auto& LevelHeight = level.LevelHeight;
+    auto& LevelWidth = level.LevelWidth;
+    auto& MarginLine = level.MarginLine;
     LeftMargin = LineWidth;
     LevelHeight = 0;
     LevelWidth = 0;
     MarginLine = 0;
-    for (qint16 i = FirstUsedLine; i <= LastUsedLine; ++i) {
+    for (qint16 i = level.FirstUsedLine; i <= level.LastUsedLine; ++i) {
         ++LevelHeight;
         QString& line = LevelLines[2][LevelHeight];
         line = TrimTrailingBlanks(LevelLines[1][i]);
@@ -55,7 +59,7 @@ void ExtractLevel(bool Unpadded)
             }
         }
     }
-    MarginLine = static_cast<qint16>(MarginLine - FirstUsedLine + 1);
+    MarginLine = static_cast<qint16>(MarginLine - level.FirstUsedLine + 1);
     if (LeftMargin != 0) {
         LevelWidth = static_cast<qint16>(LevelWidth - LeftMargin);
         for (int k = 1; k <= LevelHeight; ++k) {
@@ -72,34 +76,34 @@ void ExtractLevel(bool Unpadded)
     }
 }
 
-void CheckLevelBeforeSave()
+qint16 CheckLevelBeforeSave(LevelDocument& level)
 {
-    FindUsedLines();
-    if (FirstUsedLine == 0) {
+    FindUsedLines(level);
+    if (level.FirstUsedLine == 0) {
         modMessages::ShowEmptyGridError();
-        UserAnswer = vbNo;
-        return;
+        return vbNo;
     }
-    if (LevelEditing::IsValidLevel()) {
-        ExtractLevel(true);
-        return;
+    if (level.IsValid()) {
+        ExtractLevel(level, true);
+        return vbYes;
     }
-    modMessages::AskSaveInvalidLevel();
-    if (UserAnswer == vbYes)
-        ExtractLevel(true);
+    const qint16 answer = modMessages::AskSaveInvalidLevel();
+    if (answer == vbYes)
+        ExtractLevel(level, true);
+    return answer;
 }
 
-void PrepareLevelForDisplace()
+void PrepareLevelForDisplace(LevelDocument& level)
 {
-    FindUsedLines();
-    if (FirstUsedLine != 0)
-        ExtractLevel(false);
+    FindUsedLines(level);
+    if (level.FirstUsedLine != 0)
+        ExtractLevel(level, false);
 }
 
-void CopyBuffer(qint16 FromBuffer, qint16 ToBuffer)
+void CopyBuffer(LevelDocument& level, qint16 FromBuffer, qint16 ToBuffer)
 {
-    for (int line = 1; line <= LevelHeight; ++line)
-        LevelLines[ToBuffer][line] = LevelLines[FromBuffer][line];
+    for (int line = 1; line <= level.LevelHeight; ++line)
+        level.LevelLines[ToBuffer][line] = level.LevelLines[FromBuffer][line];
 }
 
 } // namespace quobix::modText

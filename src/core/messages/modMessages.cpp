@@ -1,116 +1,121 @@
 #include "messages/modMessages.h"
 
-#include "geometry/GridGeometry.h"
-#include "messages/LoadSaveState.h"
-#include "platform/MessageSeam.h"
-#include "platform/RunTimeError.h"
+#include "geometry/Cell.h"
 
 namespace quobix::modMessages {
 
 namespace {
     // Message texts break their lines with a carriage return alone.
-    const QString CR = QStringLiteral("\r");
+    constexpr QChar CR(13);
     // A number joined to a text is written with one leading blank.
     QString Num(int n) { return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n); }
 
-    void Error(const QString& text, const QString& title)
+    Message Error(const QString& text, const char* title)
     {
-        ShowMessageBox(text, title, MsgButtons::OK, MsgIcon::Critical);
+        return { text, QString::fromLatin1(title), MsgButtons::OK, MsgIcon::Critical };
     }
 
-    void Ask(const QString& text, const QString& title, MsgIcon icon)
+    qint16 Ask(const QString& text, const char* title, MsgIcon icon)
     {
-        UserAnswer = ShowMessageBox(text, title, MsgButtons::YesNo, icon);
+        return ShowMessageBox(text, QString::fromLatin1(title), MsgButtons::YesNo, icon);
     }
 
-    QString FileErrorText(const char* phrase)
+    QString FileErrorText(const RunTimeError& error, const char* phrase, const QString& path)
     {
-        return QStringLiteral("Error") + Num(Err.Number) + QStringLiteral(": ") + Err.Description
-            + QLatin1String(phrase) + CurrentFolder + FileName;
+        return QStringLiteral("Error") + Num(error.Number) + QStringLiteral(": ")
+            + error.Description + QLatin1String(phrase) + path;
     }
 
-    const QString LevelLoadError = QStringLiteral("Level Load Error");
+    constexpr const char* LevelLoadError = "Level Load Error";
 }
 
-void AskOverwriteLevel()
+Message SavingError(const QString& path, const RunTimeError& error)
 {
-    Ask(QStringLiteral("Level ") + CurrentFolder + FileName + QStringLiteral(" already exists") + CR
-            + QStringLiteral("Overwrite?"),
-        QStringLiteral("Saving Warning..."), MsgIcon::Exclamation);
+    return Error(FileErrorText(error, " was generated while saving ", path), "Saving Error");
 }
 
-void ShowSavingError()
+Message LoadingError(const QString& path, const RunTimeError& error)
 {
-    Error(FileErrorText(" was generated while saving "), QStringLiteral("Saving Error"));
+    return Error(FileErrorText(error, " was generated while loading ", path), "Loading Error");
 }
 
-void ShowLoadingError()
+Message NoLevelFound()
 {
-    Error(FileErrorText(" was generated while loading "), QStringLiteral("Loading Error"));
+    return Error(QStringLiteral("No quobix level found within the file."), LevelLoadError);
 }
 
-void ShowEmptyGridError()
+Message TooManyCellsPerLine()
 {
-    Error(QStringLiteral("You can't save an empty grid"), QStringLiteral("Saving Error"));
-}
-
-void ShowInvalidLoadFileName()
-{
-    Error(QStringLiteral("Invalid filename: ") + FileName, LevelLoadError);
-}
-
-void ShowNoLevelFound()
-{
-    Error(QStringLiteral("No quobix level found within the file."), LevelLoadError);
-}
-
-void ShowTooManyCellsPerLine()
-{
-    Error(QStringLiteral("The level doesn't fit within the grid (number of cells per line >")
+    return Error(QStringLiteral("The level doesn't fit within the grid (number of cells per line >")
             + Num(GridCells) + QStringLiteral(")."),
         LevelLoadError);
 }
 
-void ShowQbxFormatError()
+Message QbxFormatError()
 {
-    Error(QStringLiteral("The level doesn't fit within the grid (qbx format error(s))."),
+    return Error(QStringLiteral("The level doesn't fit within the grid (qbx format error(s))."),
         LevelLoadError);
 }
 
-void ShowInvalidSaveFileName()
+Message TooManyLines()
 {
-    Error(QStringLiteral("Invalid filename: ") + FileName, QStringLiteral("Level Save Error"));
+    return Error(QStringLiteral("The level doesn't fit within the grid (number of lines >")
+            + Num(GridRows) + QStringLiteral(")."),
+        LevelLoadError);
 }
 
-void ShowTooManyLines()
+Message LoadedLevelInvalid()
 {
-    Error(QStringLiteral("The level doesn't fit within the grid (number of lines >") + Num(GridRows)
-            + QStringLiteral(")."),
-        LevelLoadError);
+    return { QStringLiteral("The loaded level is invalid."), QStringLiteral("Load Level Warning"),
+        MsgButtons::OK, MsgIcon::Exclamation };
+}
+
+Message FlippedToFit()
+{
+    return { QStringLiteral("The level is vertically flipped to fit within the grid."),
+        QStringLiteral("Level Load Warning"), MsgButtons::OK, MsgIcon::Exclamation };
+}
+
+qint16 AskOverwriteLevel(const QString& path)
+{
+    return Ask(QStringLiteral("Level ") + path + QStringLiteral(" already exists") + CR
+            + QStringLiteral("Overwrite?"),
+        "Saving Warning...", MsgIcon::Exclamation);
+}
+
+void ShowEmptyGridError()
+{
+    Show(Error(QStringLiteral("You can't save an empty grid"), "Saving Error"));
+}
+
+void ShowInvalidLoadFileName(const QString& fileName)
+{
+    Show(Error(QStringLiteral("Invalid filename: ") + fileName, LevelLoadError));
+}
+
+void ShowInvalidSaveFileName(const QString& fileName)
+{
+    Show(Error(QStringLiteral("Invalid filename: ") + fileName, "Level Save Error"));
 }
 
 void ShowNoDisplacementPossible()
 {
-    Error(QStringLiteral("No displacements possible."), QStringLiteral("Displace Level"));
+    Show(Error(QStringLiteral("No displacements possible."), "Displace Level"));
 }
 
-void ShowLoadedLevelInvalid()
+void ShowLoadedLevelInvalid() { Show(LoadedLevelInvalid()); }
+
+qint16 AskSaveInvalidLevel()
 {
-    ShowMessageBox(QStringLiteral("The loaded level is invalid."),
-        QStringLiteral("Load Level Warning"), MsgButtons::OK, MsgIcon::Exclamation);
+    return Ask(QStringLiteral("This level is invalid.") + CR + QStringLiteral("Save it anyway?"),
+        "Saving Warning...", MsgIcon::Exclamation);
 }
 
-void AskSaveInvalidLevel()
+qint16 AskFlipBackBeforeSaving()
 {
-    Ask(QStringLiteral("This level is invalid.") + CR + QStringLiteral("Save it anyway?"),
-        QStringLiteral("Saving Warning..."), MsgIcon::Exclamation);
-}
-
-void AskFlipBackBeforeSaving()
-{
-    Ask(QStringLiteral("The level was vertically flipped after loading.") + CR
+    return Ask(QStringLiteral("The level was vertically flipped after loading.") + CR
             + QStringLiteral("Flip it back before saving?"),
-        QStringLiteral("Save Level"), MsgIcon::Question);
+        "Save Level", MsgIcon::Question);
 }
 
 } // namespace quobix::modMessages

@@ -68,42 +68,40 @@ QStringList Drives()
 bool SetCurrentFolder(const QString& folder) { return QDir::setCurrent(folder); }
 
 namespace {
-    void RefuseSpecialFile(bool folder)
+    RunTimeError SpecialFileError(bool folder)
     {
-        if (folder)
-            RecordSystemError(EISDIR);
-        else
-            RecordSystemError(EINVAL, QStringLiteral("not a regular file"));
+        return folder ? SystemError(EISDIR)
+                      : SystemError(EINVAL, QStringLiteral("not a regular file"));
     }
 }
 
 #ifdef Q_OS_UNIX
-bool OpenRegularFile(QFile& file, const QString& path, qint64& size)
+bool OpenRegularFile(QFile& file, const QString& path, qint64& size, RunTimeError& error)
 {
     // Opened without blocking and checked on the descriptor itself, so nothing can be put in
     // the file's place between the check and the read.
     const int fd
         = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        RecordSystemError(errno);
+        error = SystemError(errno);
         return false;
     }
     struct stat status;
     if (fstat(fd, &status) != 0) {
         const int number = errno;
         ::close(fd);
-        RecordSystemError(number);
+        error = SystemError(number);
         return false;
     }
     if (!S_ISREG(status.st_mode)) {
         ::close(fd);
-        RefuseSpecialFile(S_ISDIR(status.st_mode));
+        error = SpecialFileError(S_ISDIR(status.st_mode));
         return false;
     }
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        RecordFileError(file, 0);
+        error = FileError(file, 0);
         return false;
     }
     size = status.st_size;
@@ -116,26 +114,26 @@ qint64 CurrentSize(const QFile& file)
     return fstat(file.handle(), &status) == 0 ? status.st_size : -1;
 }
 
-bool MayReplace(const QString& path)
+bool MayReplace(const QString& path, RunTimeError& error)
 {
     struct stat status;
     if (stat(QFile::encodeName(path).constData(), &status) != 0 || S_ISREG(status.st_mode))
         return true;
-    RefuseSpecialFile(S_ISDIR(status.st_mode));
+    error = SpecialFileError(S_ISDIR(status.st_mode));
     return false;
 }
 #else
-bool OpenRegularFile(QFile& file, const QString& path, qint64& size)
+bool OpenRegularFile(QFile& file, const QString& path, qint64& size, RunTimeError& error)
 {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile()) {
-        RefuseSpecialFile(info.isDir());
+        error = SpecialFileError(info.isDir());
         return false;
     }
     file.setFileName(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) {
-        RecordFileError(file, errno);
+        error = FileError(file, errno);
         return false;
     }
     size = file.size();
@@ -144,12 +142,12 @@ bool OpenRegularFile(QFile& file, const QString& path, qint64& size)
 
 qint64 CurrentSize(const QFile& file) { return QFileInfo(file.fileName()).size(); }
 
-bool MayReplace(const QString& path)
+bool MayReplace(const QString& path, RunTimeError& error)
 {
     const QFileInfo info(path);
     if (!info.exists() || info.isFile())
         return true;
-    RefuseSpecialFile(info.isDir());
+    error = SpecialFileError(info.isDir());
     return false;
 }
 #endif

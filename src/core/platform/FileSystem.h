@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RunTimeError.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -25,14 +27,14 @@ QStringList Drives();
 bool SetCurrentFolder(const QString& folder);
 
 // Opens path for reading only when it names a regular file (a FIFO would block the program, a
-// device may have no end) and gives its size; false with Err set otherwise.
-bool OpenRegularFile(QFile& file, const QString& path, qint64& size);
+// device may have no end) and gives its size; false with the error otherwise.
+bool OpenRegularFile(QFile& file, const QString& path, qint64& size, RunTimeError& error);
 
 // The size of an open file now, or -1.
 qint64 CurrentSize(const QFile& file);
 
 // True when a level may be written to path: nothing is there yet, or a regular file is; a
-// folder, a FIFO or a device is refused (false with Err set), never replaced or written into.
-bool MayReplace(const QString& path);
+// folder, a FIFO or a device is refused (false with the error), never replaced or written into.
+bool MayReplace(const QString& path, RunTimeError& error);
 
 } // namespace quobix::FileSystem

@@ -3,6 +3,7 @@
 namespace quobix {
 
 namespace {
+    // The seam's binding: the editor binds real boxes once, a test its recorder.
     MessageBoxHandler& Handler()
     {
         static MessageBoxHandler handler;

@@ -15,8 +15,19 @@ constexpr qint16 vbOK = 1;
 constexpr qint16 vbYes = 6;
 constexpr qint16 vbNo = 7;
 
-// The answer to the last question; every later step of an operation goes ahead only on vbYes.
-inline qint16 UserAnswer = 0;
+// A message box as data: an operation returns its messages, and whoever called it shows them.
+struct Message {
+    QString text; // CR alone breaks its lines
+    QString title;
+    MsgButtons buttons = MsgButtons::OK;
+    MsgIcon icon = MsgIcon::Critical;
+
+    bool operator==(const Message& other) const
+    {
+        return text == other.text && title == other.title && buttons == other.buttons
+            && icon == other.icon;
+    }
+};
 
 using MessageBoxHandler
     = std::function<qint16(const QString& text, const QString& title, MsgButtons, MsgIcon)>;
@@ -26,5 +37,6 @@ void SetMessageBoxHandler(MessageBoxHandler handler);
 
 // Shows a modal message box; the text uses CR alone as its line break. Returns the answer code.
 qint16 ShowMessageBox(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon);
+inline qint16 Show(const Message& m) { return ShowMessageBox(m.text, m.title, m.buttons, m.icon); }
 
 } // namespace quobix

@@ -5,24 +5,22 @@
 
 namespace quobix {
 
-void RecordFileError(const QFileDevice& file, int errnoAtFailure)
+RunTimeError FileError(const QFileDevice& file, int errnoAtFailure)
 {
-    if (errnoAtFailure != 0) {
-        RecordSystemError(errnoAtFailure);
-        return;
-    }
-    Err.Number = static_cast<int>(file.error());
-    Err.Description = file.errorString();
-    if (Err.Description.isEmpty())
-        Err.Description = QStringLiteral("Unknown error");
+    if (errnoAtFailure != 0)
+        return SystemError(errnoAtFailure);
+    RunTimeError error { static_cast<int>(file.error()), file.errorString() };
+    if (error.Description.isEmpty())
+        error.Description = QStringLiteral("Unknown error");
+    return error;
 }
 
-void RecordSystemError(int number, const QString& more)
+RunTimeError SystemError(int number, const QString& more)
 {
-    Err.Number = number;
-    Err.Description = QString::fromLocal8Bit(std::strerror(number));
+    RunTimeError error { number, QString::fromLocal8Bit(std::strerror(number)) };
     if (!more.isEmpty())
-        Err.Description += QStringLiteral(" (") + more + QLatin1Char(')');
+        error.Description += QStringLiteral(" (") + more + QLatin1Char(')');
+    return error;
 }
 
 } // namespace quobix

@@ -4,7 +4,7 @@
 
 class QFileDevice;
 
-// The file error being handled: its number and description, as the error messages show them.
+// A failed file operation: its number and description, as the error messages show them.
 namespace quobix {
 
 struct RunTimeError {
@@ -12,15 +12,13 @@ struct RunTimeError {
     QString Description;
 };
 
-inline RunTimeError Err;
+// The error of a failed operation on a file: the operating system's error number and its own
+// description when there is one (errnoAtFailure), otherwise Qt's code and Qt's string, so that a
+// number is never shown with another error's text.
+RunTimeError FileError(const QFileDevice& file, int errnoAtFailure);
 
-// Records the error of a failed operation on a file: the operating system's error number and
-// its own description when there is one (errnoAtFailure), otherwise Qt's code and Qt's string,
-// so that a number is never shown with another error's text.
-void RecordFileError(const QFileDevice& file, int errnoAtFailure);
-
-// Records the operating system's error number with its description; more, when given, is added
-// in brackets ("Invalid argument (not a regular file)").
-void RecordSystemError(int number, const QString& more = {});
+// The operating system's error number with its description; more, when given, is added in
+// brackets ("Invalid argument (not a regular file)").
+RunTimeError SystemError(int number, const QString& more = {});
 
 } // namespace quobix

@@ -3,9 +3,6 @@
 #include "windows/BuiltInPictures.h"
 #include "windows/DialogSupport.h"
 
-#include "displace/DisplaceState.h"
-#include "displace/modDisplace.h"
-
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QPainter>
@@ -50,14 +47,14 @@ namespace {
     constexpr int FrameGap = 2;
 }
 
-frmDisplace::frmDisplace(QWidget* parent)
+frmDisplace::frmDisplace(QWidget* parent, QPoint twips)
     : QDialog(parent)
     , cmdDisplace(12, nullptr)
     , cmbDisplace(10, nullptr)
 {
     BuiltInPictures::Init();
     BuildControls();
-    Form_Load();
+    Form_Load(twips);
 }
 
 void frmDisplace::BuildControls()
@@ -99,12 +96,14 @@ void frmDisplace::BuildControls()
         setTabOrder(cmbDisplace[index - 1], cmbDisplace[index]);
 }
 
-void frmDisplace::Form_Load() { move(DisplaceLeft / TwipsPerPixel, DisplaceTop / TwipsPerPixel); }
-
-void frmDisplace::FillDisplaceChoices()
+void frmDisplace::Form_Load(QPoint twips)
 {
-    const modDisplace::DisplaceChoices choices = modDisplace::ComputeDisplaceChoices();
-    if (!DisplacePossible)
+    move(twips.x() / TwipsPerPixel, twips.y() / TwipsPerPixel);
+}
+
+void frmDisplace::FillDisplaceChoices(const modDisplace::DisplaceChoices& choices)
+{
+    if (!choices.possible)
         return;
     for (int index = DisplaceCommand::North; index <= DisplaceCommand::Rotate; ++index) {
         QComboBox* list = cmbDisplace[index];
@@ -122,10 +121,9 @@ void frmDisplace::FillDisplaceChoices()
 
 void frmDisplace::cmdDisplace_Click(qint16 Index)
 {
-    const QString text = Index >= DisplaceCommand::North && Index <= DisplaceCommand::Rotate
+    PerformedText = Index >= DisplaceCommand::North && Index <= DisplaceCommand::Rotate
         ? cmbDisplace[Index]->currentText()
         : QString();
-    modDisplace::PerformDisplacement(Index, text);
     PerformedCommand = Index;
     unloadingByProgram = true;
     accept();
@@ -162,13 +160,9 @@ bool frmDisplace::eventFilter(QObject* watched, QEvent* event)
 void frmDisplace::Form_QueryUnload(qint16& Cancel, qint16 UnloadMode)
 {
     Q_UNUSED(Cancel); // every unload goes ahead
-    if (UnloadMode == vbFormControlMenu) {
-        DisplaceAgain = false;
-        return;
-    }
-    DisplaceAgain = true;
-    DisplaceTop = pos().y() * TwipsPerPixel;
-    DisplaceLeft = pos().x() * TwipsPerPixel;
+    again = UnloadMode != vbFormControlMenu;
+    if (again)
+        position = pos() * TwipsPerPixel;
 }
 
 void frmDisplace::paintEvent(QPaintEvent* event)

@@ -3,9 +3,6 @@
 #include "windows/DialogSupport.h"
 
 #include "dialogs/frmLoadOrSaveInfo.h"
-#include "files/modLoadOrSave.h"
-#include "level/LevelState.h"
-#include "messages/LoadSaveState.h"
 #include "messages/modMessages.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageSeam.h"
@@ -36,11 +33,45 @@ namespace {
     constexpr int PathRole = Qt::UserRole;
 }
 
-frmLoadOrSave::frmLoadOrSave(QWidget* parent)
+frmLoadOrSave::frmLoadOrSave(
+    QWidget* parent, qint16 mode, LevelDocument& level, LoadSaveState& state)
     : QDialog(parent)
+    , mode(mode)
+    , level(level)
+    , state(state)
 {
     BuildControls();
     Form_Load();
+}
+
+std::optional<LoadResult> frmLoadOrSave::LoadFile(
+    QWidget* parent, const QString& folder, const QString& fileName, qint16 notation)
+{
+    LoadResult result;
+    frmLoadOrSaveInfo::Run(parent, LoadMode, folder + fileName, [&] {
+        result = modLoadOrSave::LoadLevel(folder, fileName, notation);
+        for (const Message& message : result.messages)
+            Show(message);
+    });
+    if (!result.ok)
+        return std::nullopt;
+    return result;
+}
+
+bool frmLoadOrSave::SaveFile(QWidget* parent, LevelDocument& level, const QString& folder,
+    const QString& fileName, qint16 notation)
+{
+    bool ok = false;
+    frmLoadOrSaveInfo::Run(parent, SaveMode, folder + fileName, [&] {
+        // Asked before anything is opened, so that no file waits on the user's answer.
+        const bool flipBack = level.LevelFlipped && modMessages::AskFlipBackBeforeSaving() == vbYes;
+        const SaveResult result
+            = modLoadOrSave::SaveLevel(level, folder + fileName, notation, flipBack);
+        for (const Message& message : result.messages)
+            Show(message);
+        ok = result.ok;
+    });
+    return ok;
 }
 
 void frmLoadOrSave::BuildControls()
@@ -121,16 +152,15 @@ void frmLoadOrSave::SetCommentFields(bool enabled)
 
 void frmLoadOrSave::CommentsFromFields()
 {
-    TopComment = TextFromField(txtTopComment);
-    Author = TextFromField(txtAuthor);
-    BottomComment = TextFromField(txtBottomComment);
+    level.SetTexts(
+        TextFromField(txtAuthor), TextFromField(txtTopComment), TextFromField(txtBottomComment));
 }
 
 void frmLoadOrSave::Form_Load()
 {
-    const bool saving = LoadOrSaveMode == SaveMode;
+    const bool saving = mode == SaveMode;
     if (!saving)
-        FileName.clear();
+        state.FileName.clear();
     txtLevel->setEnabled(saving); // when loading, the name comes from the file list
     cmbLevelType->setEnabled(true);
     cmdLoadLevel->setVisible(!saving);
@@ -139,10 +169,10 @@ void frmLoadOrSave::Form_Load()
     cmdSaveLevel->setDefault(saving);
     setWindowTitle(saving ? QStringLiteral("Save Level") : QStringLiteral("Load Level"));
     SetCommentFields(saving);
-    FillField(txtTopComment, saving ? TopComment : QString());
-    FillField(txtAuthor, saving ? Author : QString());
-    FillField(txtBottomComment, saving ? BottomComment : QString());
-    txtLevel->setText(FileName);
+    FillField(txtTopComment, saving ? level.TopComment : QString());
+    FillField(txtAuthor, saving ? level.Author : QString());
+    FillField(txtBottomComment, saving ? level.BottomComment : QString());
+    txtLevel->setText(state.FileName);
 
     cmbLevelType->setCurrentIndex(LevelFileType - 1);
     cmbLevelType_Click();
@@ -151,15 +181,14 @@ void frmLoadOrSave::Form_Load()
     // Drive, then folder, then files; each runs its change handler.
     DrvLevel->clear();
     DrvLevel->addItems(FileSystem::Drives());
-    if (DrvLevel->findText(CurrentDrive) < 0)
-        DrvLevel->addItem(CurrentDrive);
+    if (DrvLevel->findText(state.CurrentDrive) < 0)
+        DrvLevel->addItem(state.CurrentDrive);
     settingDrive = true;
-    DrvLevel->setCurrentText(CurrentDrive);
+    DrvLevel->setCurrentText(state.CurrentDrive);
     settingDrive = false;
-    shownDrive = CurrentDrive;
-    if (!SetFolderListPath(CurrentFolder) && !SetFolderListPath(CurrentDrive))
+    shownDrive = state.CurrentDrive;
+    if (!SetFolderListPath(state.CurrentFolder) && !SetFolderListPath(state.CurrentDrive))
         SetFolderListPath(QDir::homePath());
-    LoadOrSaveOK = false;
 }
 
 void frmLoadOrSave::showEvent(QShowEvent* event)
@@ -170,7 +199,7 @@ void frmLoadOrSave::showEvent(QShowEvent* event)
 
 void frmLoadOrSave::Form_Activate()
 {
-    if (LoadOrSaveMode == SaveMode)
+    if (mode == SaveMode)
         txtLevel->setFocus();
 }
 
@@ -200,9 +229,8 @@ bool frmLoadOrSave::eventFilter(QObject* watched, QEvent* event)
 void frmLoadOrSave::Form_Unload()
 {
     // Edits of the texts stay in force, also when the user cancels.
-    if (LoadOrSaveMode == SaveMode)
+    if (mode == SaveMode)
         CommentsFromFields();
-    LevelFileType = QbxFile;
 }
 
 void frmLoadOrSave::DrvLevel_Change()
@@ -219,7 +247,7 @@ void frmLoadOrSave::DrvLevel_Change()
         settingDrive = false;
         return;
     }
-    CurrentDrive = drive;
+    state.CurrentDrive = drive;
     shownDrive = drive;
 }
 
@@ -276,8 +304,8 @@ void frmLoadOrSave::OnFolderActivated(QListWidgetItem* item)
 
 void frmLoadOrSave::dirLevel_Change()
 {
-    CurrentFolder = FileSystem::WithSeparator(folderPath);
-    FileSystem::SetCurrentFolder(CurrentFolder);
+    state.CurrentFolder = FileSystem::WithSeparator(folderPath);
+    FileSystem::SetCurrentFolder(state.CurrentFolder);
     RefreshFileList();
 }
 
@@ -297,7 +325,7 @@ void frmLoadOrSave::LevelFile_Click()
 
 void frmLoadOrSave::LevelFile_DblClick()
 {
-    if (LoadOrSaveMode == SaveMode)
+    if (mode == SaveMode)
         cmdSaveLevel_Click();
     else
         cmdLoadLevel_Click();
@@ -311,11 +339,12 @@ void frmLoadOrSave::cmbLevelType_Click()
 
     const QString selected = cmbLevelType->currentText().right(4);
     const QString other = cmbLevelType->itemText(1 - cmbLevelType->currentIndex()).right(4);
+    QString& FileName = state.FileName;
     FileName = txtLevel->text();
     const bool usable = FileName.size() > 3;
     if (usable && FileName.right(4) == other)
         FileName = FileName.left(FileName.size() - 4) + selected;
-    if (LoadOrSaveMode == SaveMode) {
+    if (mode == SaveMode) {
         if (usable)
             txtLevel->setText(FileName);
         return;
@@ -330,46 +359,48 @@ void frmLoadOrSave::cmbLevelType_Click()
 
 void frmLoadOrSave::cmdLoadLevel_Click()
 {
-    FileName = txtLevel->text();
-    if (FileName.isEmpty()) {
-        modMessages::ShowInvalidLoadFileName();
+    state.FileName = txtLevel->text();
+    if (state.FileName.isEmpty()) {
+        modMessages::ShowInvalidLoadFileName(state.FileName);
         return;
     }
-    donePath = frmLoadOrSaveInfo::Run(this);
+    loaded = LoadFile(this, state.CurrentFolder, state.FileName, LevelFileType);
     QApplication::processEvents();
-    if (!LoadOrSaveOK)
+    if (!loaded)
         return;
+    donePath = state.CurrentFolder + state.FileName;
     SetCommentFields(true);
-    FillField(txtTopComment, TopComment);
-    FillField(txtAuthor, Author);
-    FillField(txtBottomComment, BottomComment);
-    modLoadOrSave::TakeLoadedFileAsOwn();
+    FillField(txtTopComment, loaded->level.TopComment);
+    FillField(txtAuthor, loaded->level.Author);
+    FillField(txtBottomComment, loaded->level.BottomComment);
+    // The level's own file, as the next Save As offers it.
+    state.FileName = loaded->level.LevelFileName;
     accept();
 }
 
 void frmLoadOrSave::cmdSaveLevel_Click()
 {
     CommentsFromFields();
-    LoadOrSaveOK = false;
+    bool saved = false;
+    QString& FileName = state.FileName;
     FileName = txtLevel->text();
     if (FileName.isEmpty()) {
-        modMessages::ShowInvalidSaveFileName();
+        modMessages::ShowInvalidSaveFileName(FileName);
     } else {
         if (FileName.size() <= 3 || FileName.right(4) != filePattern.right(4))
             FileName += filePattern.right(4);
-        UserAnswer = vbYes;
+        const QString path = state.CurrentFolder + FileName;
         // Ask whenever the file exists, also when it differs from a listed name only by case.
         const bool listed
             = !LevelFile->findItems(FileName, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty();
-        if (listed || QFileInfo::exists(CurrentFolder + FileName))
-            modMessages::AskOverwriteLevel();
-        if (UserAnswer == vbYes)
-            donePath = frmLoadOrSaveInfo::Run(this);
+        if ((!listed && !QFileInfo::exists(path)) || modMessages::AskOverwriteLevel(path) == vbYes)
+            saved = SaveFile(this, level, state.CurrentFolder, FileName, LevelFileType);
+        if (saved)
+            donePath = path;
     }
     RefreshFileList();
-    if (LoadOrSaveOK) {
-        LevelFolder = CurrentFolder;
-        LevelFileName = FileName;
+    if (saved) {
+        level.SetFile(state.CurrentFolder, FileName);
         accept();
     }
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "files/modLoadOrSave.h"
+
 #include <QDialog>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -12,13 +15,33 @@ class QPushButton;
 
 namespace quobix {
 
+// Where the load/save window opens, and the name of the file it last read or wrote.
+struct LoadSaveState {
+    QString CurrentDrive; // "C:" where the system has drive letters, else a volume root
+    QString CurrentFolder; // always ends in the platform's separator
+    QString FileName;
+};
+
 // The load/save dialog: drive, folder, file and file type of the level file, and in save mode
-// the author and the two comments. LoadOrSaveMode (1 load, 2 save) is set by the caller; on
-// return LoadOrSaveOK tells whether a level was loaded or saved.
+// the author and the two comments of the level, which it keeps also when cancelled. It works on
+// the state it is given; after a load the level read waits in Loaded(), after a save the level
+// has its new file.
 class frmLoadOrSave : public QDialog {
     Q_OBJECT
 public:
-    explicit frmLoadOrSave(QWidget* parent = nullptr);
+    static constexpr qint16 LoadMode = 1;
+    static constexpr qint16 SaveMode = 2;
+
+    frmLoadOrSave(QWidget* parent, qint16 mode, LevelDocument& level, LoadSaveState& state);
+
+    // Reads a level file in the progress window, with its messages shown over it; nothing when
+    // the read failed.
+    static std::optional<LoadResult> LoadFile(
+        QWidget* parent, const QString& folder, const QString& fileName, qint16 notation);
+    // Writes the level extracted in buffer 2 in the progress window, asking first whether a
+    // level flipped on loading goes back as it was read; false after the error was shown.
+    static bool SaveFile(QWidget* parent, LevelDocument& level, const QString& folder,
+        const QString& fileName, qint16 notation);
 
     QComboBox* DrvLevel;
     QListWidget* dirLevel;
@@ -40,6 +63,8 @@ public:
     void RefreshFileList();
     // The file the dialog loaded or saved, as it was read or written; empty until then.
     QString DonePath() const { return donePath; }
+    // The level the dialog loaded, and what to say once it is shown.
+    const std::optional<LoadResult>& Loaded() const { return loaded; }
 
 public slots:
     void DrvLevel_Change();
@@ -67,8 +92,13 @@ private:
     void CommentsFromFields();
     void OnFolderActivated(QListWidgetItem* item);
 
+    qint16 mode;
+    LevelDocument& level;
+    LoadSaveState& state;
+    qint16 LevelFileType = QbxFile;
     QString folderPath;
     QString donePath;
+    std::optional<LoadResult> loaded;
     QString filePattern;
     QString shownDrive;
     bool settingDrive = false;

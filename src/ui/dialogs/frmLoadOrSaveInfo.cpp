@@ -1,7 +1,6 @@
 #include "dialogs/frmLoadOrSaveInfo.h"
 
-#include "files/modLoadOrSave.h"
-#include "messages/LoadSaveState.h"
+#include "dialogs/frmLoadOrSave.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,8 +9,10 @@
 
 namespace quobix {
 
-frmLoadOrSaveInfo::frmLoadOrSaveInfo(QWidget* parent)
+frmLoadOrSaveInfo::frmLoadOrSaveInfo(
+    QWidget* parent, bool loading, const QString& path, std::function<void()> work)
     : QDialog(parent)
+    , work(std::move(work))
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(354, 96);
@@ -20,23 +21,21 @@ frmLoadOrSaveInfo::frmLoadOrSaveInfo(QWidget* parent)
     Label1->setFont(QFont(QStringLiteral("Arial"), 10));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Form_Load();
+    Form_Load(loading, path);
 }
 
-QString frmLoadOrSaveInfo::Run(QWidget* parent)
+void frmLoadOrSaveInfo::Run(
+    QWidget* parent, qint16 mode, const QString& path, const std::function<void()>& work)
 {
-    const QString path = CurrentFolder + FileName;
-    frmLoadOrSaveInfo window(parent);
+    frmLoadOrSaveInfo window(parent, mode == frmLoadOrSave::LoadMode, path, work);
     window.exec();
-    return LoadOrSaveOK ? path : QString();
 }
 
-void frmLoadOrSaveInfo::Form_Load()
+void frmLoadOrSaveInfo::Form_Load(bool loading, const QString& path)
 {
-    const bool loading = LoadOrSaveMode == LoadMode;
     setWindowTitle(loading ? QStringLiteral("Loading...") : QStringLiteral("Saving..."));
-    Label1->setText((loading ? QStringLiteral("Loading level ") : QStringLiteral("Saving level "))
-        + CurrentFolder + FileName);
+    Label1->setText(
+        (loading ? QStringLiteral("Loading level ") : QStringLiteral("Saving level ")) + path);
 }
 
 void frmLoadOrSaveInfo::showEvent(QShowEvent* event)
@@ -52,10 +51,8 @@ void frmLoadOrSaveInfo::showEvent(QShowEvent* event)
 void frmLoadOrSaveInfo::Form_Activate()
 {
     QApplication::processEvents(); // paint the window before the work blocks the interface
-    if (LoadOrSaveMode == LoadMode)
-        modLoadOrSave::ReadLevelFile();
-    else
-        modLoadOrSave::WriteLevelFile();
+    if (work)
+        work();
     closingByProgram = true;
     accept();
 }

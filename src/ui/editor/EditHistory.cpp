@@ -32,9 +32,7 @@ namespace {
     private:
         void Show(const LevelSnapshot& snapshot)
         {
-            snapshot.Restore(!before.SameFile(after));
-            window->ShowLevelInGrid();
-            window->MainFormTitle();
+            window->Level().Restore(snapshot, !before.SameFile(after));
         }
 
         frmQuobixEditorZN* window;
@@ -57,7 +55,7 @@ void EditHistory::Begin(const QString& stepName)
     End();
     open = true;
     name = stepName;
-    before = LevelSnapshot::Take();
+    before = window->Level().Snapshot();
 }
 
 void EditHistory::End(const QString& stepName)
@@ -67,7 +65,7 @@ void EditHistory::End(const QString& stepName)
     open = false;
     if (!stepName.isEmpty())
         name = stepName;
-    LevelSnapshot after = LevelSnapshot::Take();
+    LevelSnapshot after = window->Level().Snapshot();
     if (after != before)
         stack->push(new LevelStep(window, name, std::move(before), std::move(after)));
 }

@@ -11,9 +11,7 @@
 #include "editor/modQuobixEditorZN.h"
 #include "files/RecentLevels.h"
 #include "files/modLoadOrSave.h"
-#include "level/LevelState.h"
 #include "level/modText.h"
-#include "messages/LoadSaveState.h"
 #include "messages/modMessages.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageSeam.h"
@@ -59,6 +57,12 @@ frmQuobixEditorZN::frmQuobixEditorZN(QWidget* parent)
     : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Quobix level editor"));
+    // The load window opens first in the program's folder, or the user's home for an installed
+    // program.
+    loadSave.CurrentFolder = FileSystem::StartFolder();
+    loadSave.CurrentDrive = FileSystem::DriveOf(loadSave.CurrentFolder);
+    FileSystem::SetCurrentFolder(loadSave.CurrentFolder);
+    level.AddView([this](const LevelChange& change) { LevelChanged(change); });
     canvas = new GridCanvas(this);
     undoStack = new QUndoStack(this);
     history = std::make_unique<EditHistory>(this, undoStack);
@@ -216,8 +220,7 @@ void frmQuobixEditorZN::RefreshRecentLevels()
 
 void frmQuobixEditorZN::OpenRecentLevel(const QString& path)
 {
-    OpenLevelFile(path);
-    if (!LoadOrSaveOK && !QFileInfo::exists(path)) {
+    if (!OpenLevelFile(path) && !QFileInfo::exists(path)) {
         recent.Forget(path);
         RefreshRecentLevels();
     }
@@ -253,53 +256,44 @@ void frmQuobixEditorZN::closeEvent(QCloseEvent* event)
 void frmQuobixEditorZN::MainFormTitle()
 {
     QString caption = QStringLiteral("Quobix level editor");
-    if (!LevelFileName.isEmpty())
-        caption += QStringLiteral(": Level ") + LevelFolder + LevelFileName;
+    if (!level.LevelFileName.isEmpty())
+        caption += QStringLiteral(": Level ") + level.LevelFolder + level.LevelFileName;
     setWindowTitle(caption);
 }
 
 void frmQuobixEditorZN::mnuNew_Click()
 {
     history->Begin(QStringLiteral("New"));
-    LevelFileName.clear();
-    LevelFlipped = false;
-    MainFormTitle();
-    ShowEmptyGrid();
+    level.New();
     history->End();
 }
 
 void frmQuobixEditorZN::mnuSave_Click()
 {
-    if (LevelFileName.isEmpty()) {
+    if (level.LevelFileName.isEmpty()) {
         mnuSaveAs_Click();
         return;
     }
-    modText::CheckLevelBeforeSave();
-    if (UserAnswer != vbYes)
+    if (modText::CheckLevelBeforeSave(level) != vbYes)
         return;
-    CurrentFolder = LevelFolder;
-    FileName = LevelFileName;
+    loadSave.CurrentFolder = level.LevelFolder;
+    loadSave.FileName = level.LevelFileName;
+    const QString path = loadSave.CurrentFolder + loadSave.FileName;
     // Ask whenever a file of that name exists, also one that cannot be opened for reading.
-    LoadOrSaveOK = !QFileInfo::exists(CurrentFolder + FileName);
-    if (!LoadOrSaveOK)
-        modMessages::AskOverwriteLevel();
-    if (UserAnswer != vbYes)
+    if (QFileInfo::exists(path) && modMessages::AskOverwriteLevel(path) != vbYes)
         return;
-    LoadOrSaveMode = SaveMode;
     // The file's content must match the notation its extension names.
-    LevelFileType = modLoadOrSave::FileTypeOfName(FileName);
-    RememberDone(frmLoadOrSaveInfo::Run(this));
-    LevelFileType = QbxFile;
+    if (frmLoadOrSave::SaveFile(this, level, loadSave.CurrentFolder, loadSave.FileName,
+            modLoadOrSave::FileTypeOfName(loadSave.FileName)))
+        RememberDone(path);
     Form_Activate();
 }
 
 void frmQuobixEditorZN::mnuSaveAs_Click()
 {
-    modText::CheckLevelBeforeSave();
-    if (UserAnswer != vbYes)
+    if (modText::CheckLevelBeforeSave(level) != vbYes)
         return;
-    LoadOrSaveMode = SaveMode;
-    frmLoadOrSave dialog(this);
+    frmLoadOrSave dialog(this, frmLoadOrSave::SaveMode, level, loadSave);
     dialog.exec();
     RememberDone(dialog.DonePath());
     Form_Activate();
@@ -307,42 +301,43 @@ void frmQuobixEditorZN::mnuSaveAs_Click()
 
 void frmQuobixEditorZN::mnuLoad_Click()
 {
-    LoadOrSaveMode = LoadMode;
+    std::optional<LoadResult> loaded;
     {
-        frmLoadOrSave dialog(this);
+        frmLoadOrSave dialog(this, frmLoadOrSave::LoadMode, level, loadSave);
         dialog.exec();
         RememberDone(dialog.DonePath());
+        loaded = dialog.Loaded();
     }
     Form_Activate();
-    ShowLoadedLevel();
+    if (loaded)
+        ShowLoadedLevel(*loaded);
 }
 
-void frmQuobixEditorZN::OpenLevelFile(const QString& path)
+bool frmQuobixEditorZN::OpenLevelFile(const QString& path)
 {
     const QFileInfo file(path);
-    CurrentFolder = FileSystem::WithSeparator(QDir::cleanPath(file.absolutePath()));
-    CurrentDrive = FileSystem::DriveOf(CurrentFolder);
-    FileSystem::SetCurrentFolder(CurrentFolder);
-    FileName = file.fileName();
-    LoadOrSaveMode = LoadMode;
-    LevelFileType = modLoadOrSave::FileTypeOfName(FileName);
-    RememberDone(frmLoadOrSaveInfo::Run(this));
-    if (LoadOrSaveOK)
-        modLoadOrSave::TakeLoadedFileAsOwn();
-    LevelFileType = QbxFile;
+    loadSave.CurrentFolder = FileSystem::WithSeparator(QDir::cleanPath(file.absolutePath()));
+    loadSave.CurrentDrive = FileSystem::DriveOf(loadSave.CurrentFolder);
+    FileSystem::SetCurrentFolder(loadSave.CurrentFolder);
+    loadSave.FileName = file.fileName();
+    const auto loaded = frmLoadOrSave::LoadFile(this, loadSave.CurrentFolder, loadSave.FileName,
+        modLoadOrSave::FileTypeOfName(loadSave.FileName));
+    if (loaded) {
+        RememberDone(loadSave.CurrentFolder + loadSave.FileName);
+        loadSave.FileName = loaded->level.LevelFileName;
+    }
     Form_Activate();
-    ShowLoadedLevel();
+    if (loaded)
+        ShowLoadedLevel(*loaded);
+    return loaded.has_value();
 }
 
-void frmQuobixEditorZN::ShowLoadedLevel()
+void frmQuobixEditorZN::ShowLoadedLevel(const LoadResult& loaded)
 {
-    if (!LoadOrSaveOK)
-        return;
     history->Reset();
-    FromTextToGrid();
-    if (LevelFlipped)
-        ShowMessageBox(QStringLiteral("The level is vertically flipped to fit within the grid."),
-            QStringLiteral("Level Load Warning"), MsgButtons::OK, MsgIcon::Exclamation);
+    level = loaded.level;
+    for (const Message& warning : loaded.warnings)
+        Show(warning);
 }
 
 void frmQuobixEditorZN::mnuExit_Click() { close(); }
@@ -350,7 +345,7 @@ void frmQuobixEditorZN::mnuExit_Click() { close(); }
 void frmQuobixEditorZN::mnuClear_Click()
 {
     history->Begin(QStringLiteral("Clear"));
-    ShowEmptyGrid();
+    level.Clear();
     history->End();
 }
 
@@ -397,29 +392,32 @@ void frmQuobixEditorZN::mnuBNZ_Click()
 
 void frmQuobixEditorZN::mnuDisplace_Click()
 {
-    modText::PrepareLevelForDisplace();
-    if (FirstUsedLine == 0) {
+    modText::PrepareLevelForDisplace(level);
+    if (level.FirstUsedLine == 0) {
         ShowMessageBox(QStringLiteral("There's nothing to displace."),
             QStringLiteral("Level rotation"), MsgButtons::OK, MsgIcon::Critical);
         return;
     }
-    DisplaceAgain = true;
-    DisplaceTop = DisplaceStartTop;
-    DisplaceLeft = DisplaceStartLeft;
-    while (DisplaceAgain) {
+    QPoint where(DisplaceStartLeft, DisplaceStartTop);
+    for (bool again = true; again;) {
         // A fresh window for every showing: it is placed by its load, like a window that was
         // unloaded and loaded again.
-        frmDisplace dialog(this);
-        dialog.FillDisplaceChoices();
-        if (!DisplacePossible) {
+        frmDisplace dialog(this, where);
+        const modDisplace::DisplaceChoices choices = modDisplace::ComputeDisplaceChoices(level);
+        if (!choices.possible) {
             modMessages::ShowNoDisplacementPossible();
             break;
         }
-        // A showing that ends without an unload (the program quitting) must not start another.
-        DisplaceAgain = false;
+        dialog.FillDisplaceChoices(choices);
         history->Begin(QString());
         dialog.exec();
-        ShowLevelInGrid();
+        // A showing that ends without an unload (the program quitting) starts no other.
+        again = dialog.Again();
+        where = dialog.PositionTwips();
+        if (dialog.PerformedCommand >= 0)
+            modDisplace::PerformDisplacement(level, dialog.PerformedCommand, dialog.PerformedText);
+        else
+            ShowLevelInGrid();
         history->End(DisplaceStepName(dialog.PerformedCommand));
     }
     Form_Activate();
@@ -429,7 +427,7 @@ void frmQuobixEditorZN::mnuDisplace_Click()
 
 void frmQuobixEditorZN::mnuQBX_Click()
 {
-    frmQBX window(this);
+    frmQBX window(this, level);
     window.exec();
 }
 
@@ -437,16 +435,16 @@ void frmQuobixEditorZN::mnuInfo_Click()
 {
     history->Begin(QStringLiteral("Info"));
     {
-        frmLevelInfo window(this);
+        frmLevelInfo window(this, level);
         window.exec();
     }
     history->End();
 }
 
 // Both play on a copy: the level being edited never changes.
-void frmQuobixEditorZN::mnuPlay_Click() { frmPlay::PlayLevel(this); }
+void frmQuobixEditorZN::mnuPlay_Click() { frmPlay::PlayLevel(this, level); }
 
-void frmQuobixEditorZN::mnuSolve_Click() { frmPlay::SolveLevel(this); }
+void frmQuobixEditorZN::mnuSolve_Click() { frmPlay::SolveLevel(this, level); }
 
 void frmQuobixEditorZN::mnuSolverLimits_Click()
 {

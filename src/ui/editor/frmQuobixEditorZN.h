@@ -1,6 +1,8 @@
 #pragma once
 
+#include "dialogs/frmLoadOrSave.h"
 #include "files/RecentLevels.h"
+#include "level/LevelDocument.h"
 
 #include <QMainWindow>
 #include <initializer_list>
@@ -17,7 +19,8 @@ class EditHistory;
 class GridCanvas;
 class SkinWindow;
 
-// The main window: the grid, the symbol palette, the status line and the menus.
+// The main window: the grid, the symbol palette, the status line and the menus. It holds the
+// level being edited and draws it as the level tells it what changed.
 class frmQuobixEditorZN : public QMainWindow {
     Q_OBJECT
 public:
@@ -65,6 +68,8 @@ public:
     GridCanvas* Canvas() const { return canvas; }
     QUndoStack* UndoStack() const { return undoStack; }
     RecentLevels& Recent() { return recent; }
+    LevelDocument& Level() { return level; }
+    LoadSaveState& LoadSave() { return loadSave; }
 
     // Mouse events of the client area, with the button's code; Shift is unused.
     static constexpr qint16 LeftButton = 1;
@@ -74,10 +79,7 @@ public:
     void Form_MouseMove(qint16 Button, qint16 Shift, float X, float Y);
     void Form_MouseUp(qint16 Button, qint16 Shift, float X, float Y);
 
-    // Status counters.
-    void TakeSymbolFromStatus();
-    void AddSymbolToStatus();
-    void AdaptStatus();
+    // The counts of the level in the status line.
     void ShowStatus();
 
     // Drawing.
@@ -85,11 +87,10 @@ public:
     void ShowSymbol(float X, float Y);
     void ShowSymbolsToSelect();
     void ShowLevelInGrid();
-    void FromTextToGrid();
 
     // Opens a level file as Load does, without the load window: the same messages, title and
-    // state; its folder is where the load window opens next.
-    void OpenLevelFile(const QString& path);
+    // state; its folder is where the load window opens next. False when it was not read.
+    bool OpenLevelFile(const QString& path);
     // Opens one of the recent levels; a file that is gone leaves the list.
     void OpenRecentLevel(const QString& path);
     // The recent levels' submenu as the list stands now.
@@ -99,7 +100,6 @@ public:
     void ChangeGraphics();
 
     // Symbol selection.
-    void RemoveMenIfAlreadyExists();
     // False when the point is between the palette's slots.
     bool PickSymbolSelection(float Xs, float Ys);
     void SequentialSymbolSelection(qint16 ButtonNr);
@@ -136,15 +136,17 @@ protected:
 private:
     void Form_Load();
     void Form_Activate();
-    // After a load: the level drawn and counted, with its warnings.
-    void ShowLoadedLevel();
+    // A level loaded becomes the one edited, with a new history; then its warnings.
+    void ShowLoadedLevel(const LoadResult& loaded);
     void Form_Unload();
+    // Draws what changed in the level.
+    void LevelChanged(const LevelChange& change);
 
     void BuildMenus();
     void BuildStatusLine();
-    // Draws SymbolPicture in the cell (CurrentRow, CurrentCell), writes CurrentSymbol's
-    // character there and updates the counts.
-    void PlaceSymbolInCell();
+    // Puts CurrentSymbol into the cell (CurrentRow, CurrentCell), with the one-man rule when
+    // symbols are picked.
+    void PlaceSymbolInCell(bool oneMan);
     // The cell under a point of the grid band into CurrentRow and CurrentCell; false on an
     // outline or off the grid, which leaves them as they were.
     bool HitTest(float X, float Y);
@@ -153,17 +155,18 @@ private:
     // Switches to the given skin unless its item is already checked.
     void SelectSkin(QAction* item, SkinWindow* (*instance)());
 
+    LevelDocument level;
+    LoadSaveState loadSave;
     GridCanvas* canvas;
-    // The cell hit last, the symbol that a click or drag replaces there, and the cell a drag is in.
+    // The symbol a click places (picked, or stepped to), the cell hit last, the symbol that a
+    // click or drag replaces there, and the cell a drag is in.
+    qint16 CurrentSymbol = SymbolCode::Wall;
     qint16 CurrentRow = 0;
     qint16 CurrentCell = 0;
     qint16 ReplacedSymbol = 0;
     bool Dragging = false;
     qint16 DragRow = 0;
     qint16 DragCell = 0;
-    // True while ShowLevelInGrid draws cell after cell: the status fields, which show only
-    // the end result, are written once when it has finished.
-    bool redrawingWholeGrid = false;
     QUndoStack* undoStack;
     std::unique_ptr<EditHistory> history;
     RecentLevels recent;

@@ -1,15 +1,11 @@
-// The main window's grid: drawing, the counts shown and mouse editing. The level logic they
-// call is the core's (LevelEditing, geometry).
+// The main window's grid: drawing the level as it changes, the counts shown and mouse editing.
+// The level logic they call is the level's own (LevelDocument, geometry).
 #include "editor/frmQuobixEditorZN.h"
 
 #include "editor/EditHistory.h"
 #include "editor/GridCanvas.h"
 #include "editor/modQuobixEditorZN.h"
 #include "geometry/GridGeometry.h"
-#include "level/LevelEditing.h"
-#include "level/LevelState.h"
-#include "level/modText.h"
-#include "messages/modMessages.h"
 #include "skins/SkinState.h"
 
 #include <QAction>
@@ -27,50 +23,55 @@ namespace {
 
     using geometry::Cell;
 
-    // Calls paint(code, x, y) for every grid cell that holds a symbol with a picture other than
+    // Calls paint(code, corner) for every grid cell that holds a symbol with a picture other than
     // Floor, which the empty grid already shows; "X" and foreign characters have none.
-    template <typename Paint> void ForEachSymbolCell(Paint paint)
+    template <typename Paint> void ForEachSymbolCell(const LevelDocument& level, Paint paint)
     {
         for (int r = 1; r <= GridRows; ++r)
             for (int c = 1; c <= GridCells; ++c) {
                 const Cell at { r, c };
-                const qint16 code = SymbolCodeOf(CharAt(LevelLines[1][r], at.TextColumn()));
+                const qint16 code = SymbolCodeOf(CharAt(level.LevelLines[1][r], at.TextColumn()));
                 if (code > 0)
-                    paint(code, static_cast<float>(at.Corner().x()),
-                        static_cast<float>(at.Corner().y()));
+                    paint(code, at.Corner());
             }
     }
+}
 
-    // The symbol a cell holds now: 0..6, or 7 for a character that is none.
-    qint16 SymbolIn(const Cell& at)
-    {
-        return SymbolIndexOf(CharAt(LevelLines[1][at.row], at.TextColumn()));
+void frmQuobixEditorZN::LevelChanged(const LevelChange& change)
+{
+    switch (change.kind) {
+    case LevelChange::Kind::Cells:
+        for (const Cell& at : change.cells) {
+            const qint16 code = level.SymbolAt(at);
+            if (code == SymbolCode::None)
+                continue;
+            SymbolPicture = SkinPictures[code];
+            ShowSymbol(static_cast<float>(at.Corner().x()), static_cast<float>(at.Corner().y()));
+        }
+        SymbolPicture = SkinPictures[CurrentSymbol];
+        ShowStatus();
+        break;
+    case LevelChange::Kind::Cleared:
+        ShowEmptyGrid();
+        break;
+    case LevelChange::Kind::Grid:
+        ShowLevelInGrid();
+        break;
+    case LevelChange::Kind::File:
+        MainFormTitle();
+        break;
+    case LevelChange::Kind::Texts:
+        break;
     }
 }
 
 // --- Status counters ---------------------------------------------------------------------
 
-void frmQuobixEditorZN::TakeSymbolFromStatus() { LevelEditing::TakeSymbol(ReplacedSymbol); }
-
-void frmQuobixEditorZN::AddSymbolToStatus()
-{
-    LevelEditing::AddSymbol(CurrentSymbol);
-    ShowStatus();
-}
-
-void frmQuobixEditorZN::AdaptStatus()
-{
-    TakeSymbolFromStatus();
-    AddSymbolToStatus();
-}
-
 void frmQuobixEditorZN::ShowStatus()
 {
-    if (redrawingWholeGrid)
-        return;
-    txtObjects->setText(QStringLiteral("Objects =") + Num(ObjectCount));
-    txtTargets->setText(QStringLiteral("Targets =") + Num(TargetCount));
-    txtMen->setText(QStringLiteral("Men =") + Num(ManCount));
+    txtObjects->setText(QStringLiteral("Objects =") + Num(level.ObjectCount));
+    txtTargets->setText(QStringLiteral("Targets =") + Num(level.TargetCount));
+    txtMen->setText(QStringLiteral("Men =") + Num(level.ManCount));
 }
 
 // --- Drawing -------------------------------------------------------------------------------
@@ -83,8 +84,6 @@ void frmQuobixEditorZN::ShowSymbol(float X, float Y)
 
 void frmQuobixEditorZN::ShowEmptyGrid()
 {
-    modText::ClearLines(1, 1, GridRows);
-    ObjectCount = TargetCount = ManCount = 0;
     canvas->PaintPicture(*SkinPictures[EmptyGridPicture], geometry::GridPictureLeft, 0);
     ShowStatus();
 }
@@ -100,38 +99,21 @@ void frmQuobixEditorZN::ShowSymbolsToSelect()
 
 void frmQuobixEditorZN::ShowLevelInGrid()
 {
-    const qint16 remembered = CurrentSymbol;
     canvas->PaintPicture(*SkinPictures[EmptyGridPicture], geometry::GridPictureLeft, 0);
-    ObjectCount = TargetCount = ManCount = 0;
-    redrawingWholeGrid = true;
     canvas->SetDeferUpdates(true);
-    ForEachSymbolCell([this](qint16 code, float x, float y) {
-        CurrentSymbol = code;
-        SetSymbolToShow();
-        ShowSymbol(x, y);
-        if (code != SymbolCode::Wall)
-            AddSymbolToStatus();
+    ForEachSymbolCell(level, [this](qint16 code, QPoint corner) {
+        SymbolPicture = SkinPictures[code];
+        ShowSymbol(static_cast<float>(corner.x()), static_cast<float>(corner.y()));
     });
-    redrawingWholeGrid = false;
     canvas->SetDeferUpdates(false);
-    CurrentSymbol = remembered;
     SetSymbolToShow();
     txtXandY->clear();
     ShowStatus();
 }
 
-void frmQuobixEditorZN::FromTextToGrid()
-{
-    ShowLevelInGrid();
-    if (!LevelEditing::IsValidLevel())
-        modMessages::ShowLoadedLevelInvalid();
-}
-
 void frmQuobixEditorZN::SetSymbolToShow()
 {
     SymbolPicture = SkinPictures[CurrentSymbol];
-    if (redrawingWholeGrid)
-        return;
     txtSelected->setText(SymbolName(CurrentSymbol) + QStringLiteral(" selected"));
     txtRowAndCell->clear();
 }
@@ -141,15 +123,12 @@ void frmQuobixEditorZN::ChangeGraphics()
     modQuobixEditorZN::LoadSkinPictures();
     ShowSymbolsToSelect();
     canvas->PaintPicture(*SkinPictures[EmptyGridPicture], geometry::GridPictureLeft, 0);
-    const qint16 remembered = CurrentSymbol;
     canvas->SetDeferUpdates(true);
-    ForEachSymbolCell([this](qint16 code, float x, float y) {
-        CurrentSymbol = code;
+    ForEachSymbolCell(level, [this](qint16 code, QPoint corner) {
         SymbolPicture = SkinPictures[code];
-        ShowSymbol(x, y);
+        ShowSymbol(static_cast<float>(corner.x()), static_cast<float>(corner.y()));
     });
     canvas->SetDeferUpdates(false);
-    CurrentSymbol = remembered;
     SymbolPicture = SkinPictures[CurrentSymbol];
 }
 
@@ -161,12 +140,9 @@ void frmQuobixEditorZN::ShowRowAndCell()
         QStringLiteral("Row =") + Num(CurrentRow) + QStringLiteral(", Cell =") + Num(CurrentCell));
 }
 
-void frmQuobixEditorZN::PlaceSymbolInCell()
+void frmQuobixEditorZN::PlaceSymbolInCell(bool oneMan)
 {
-    const Cell at { CurrentRow, CurrentCell };
-    ShowSymbol(static_cast<float>(at.Corner().x()), static_cast<float>(at.Corner().y()));
-    SetCharAt(LevelLines[1][CurrentRow], at.TextColumn(), SymbolChar(CurrentSymbol));
-    AdaptStatus();
+    level.Place({ CurrentRow, CurrentCell }, CurrentSymbol, oneMan);
 }
 
 bool frmQuobixEditorZN::HitTest(float X, float Y)
@@ -192,12 +168,11 @@ void frmQuobixEditorZN::Form_MouseDown(qint16 Button, qint16, float X, float Y)
             // One step from press to release: a click, or a whole stroke of a drag.
             history->Begin(QStringLiteral("Paint"));
             ShowRowAndCell();
-            ReplacedSymbol = SymbolIn({ CurrentRow, CurrentCell });
-            if (mnuSequential->isChecked())
+            ReplacedSymbol = level.SymbolAt({ CurrentRow, CurrentCell });
+            const bool sequential = mnuSequential->isChecked();
+            if (sequential)
                 SequentialSymbolSelection(Button);
-            else
-                RemoveMenIfAlreadyExists();
-            PlaceSymbolInCell();
+            PlaceSymbolInCell(!sequential);
             if (Button == LeftButton && CurrentSymbol != SymbolCode::Man
                 && CurrentSymbol != SymbolCode::ManOnTarget) {
                 Dragging = true;
@@ -227,8 +202,9 @@ void frmQuobixEditorZN::Form_MouseMove(qint16, qint16, float X, float Y)
         ValidLocation = HitTest(X, Y);
         if (ValidLocation && (CurrentRow != DragRow || CurrentCell != DragCell)) {
             ShowRowAndCell();
-            ReplacedSymbol = SymbolIn({ CurrentRow, CurrentCell });
-            PlaceSymbolInCell();
+            ReplacedSymbol = level.SymbolAt({ CurrentRow, CurrentCell });
+            // A drag paints no man, so the one-man rule has nothing to do.
+            PlaceSymbolInCell(false);
             DragRow = CurrentRow;
             DragCell = CurrentCell;
         }
@@ -269,18 +245,6 @@ void frmQuobixEditorZN::SequentialSymbolSelection(qint16 ButtonNr)
     CurrentSymbol = s;
     SymbolPicture = SkinPictures[s];
     txtSelected->setText(SymbolName(s) + QStringLiteral(" selected"));
-}
-
-void frmQuobixEditorZN::RemoveMenIfAlreadyExists()
-{
-    const auto changed = LevelEditing::RemoveMenBeforePlacing(CurrentSymbol, ReplacedSymbol);
-    for (const LevelEditing::ChangedCell& cell : changed) {
-        SymbolPicture = SkinPictures[cell.symbol];
-        ShowSymbol(
-            static_cast<float>(cell.at.Corner().x()), static_cast<float>(cell.at.Corner().y()));
-    }
-    if (!changed.isEmpty())
-        SymbolPicture = SkinPictures[CurrentSymbol];
 }
 
 } // namespace quobix

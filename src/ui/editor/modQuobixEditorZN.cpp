@@ -1,13 +1,9 @@
 #include "editor/modQuobixEditorZN.h"
 
-#include "state/CoreState.h"
 #include "windows/BuiltInPictures.h"
 
-#include "displace/DisplaceState.h"
 #include "editor/frmQuobixEditorZN.h"
-#include "level/LevelState.h"
-#include "messages/LoadSaveState.h"
-#include "platform/FileSystem.h"
+#include "level/Symbols.h"
 #include "platform/MessageSeam.h"
 #include "skins/SkinKRV.h"
 #include "skins/SkinState.h"
@@ -68,17 +64,9 @@ void SubstituteFonts()
 void InitGlobals()
 {
     BuiltInPictures::Init();
-    InitCoreState();
-
-    const QString start = FileSystem::StartFolder();
-    CurrentDrive = FileSystem::DriveOf(start);
-    CurrentFolder = start;
-    FileSystem::SetCurrentFolder(CurrentFolder);
-    LevelFileType = QbxFile;
-
     CurrentSkin = SkinKRVInstance(true);
     LoadSkinPictures();
-    SymbolPicture = SkinPictures[CurrentSymbol];
+    SymbolPicture = SkinPictures[SymbolCode::Wall];
 }
 
 void LoadSkinPictures()

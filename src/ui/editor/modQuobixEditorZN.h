@@ -10,6 +10,7 @@ namespace quobix::modQuobixEditorZN {
 // A QApplication must exist.
 int Main(const QString& levelFile = {});
 
+// The built-in pictures and skin KRV, the skin a new main window starts with.
 void InitGlobals();
 
 // The fonts the windows name, replaced by the free fonts that match their metrics.

@@ -1,6 +1,6 @@
 #include "windows/DialogSupport.h"
 
-#include "level/LevelState.h"
+#include "level/LevelText.h"
 
 #include <QDialog>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 
 #include "windows/DialogSupport.h"
 
-#include "level/LevelState.h"
+#include "level/LevelText.h"
 #include "windows/BuiltInPictures.h"
 
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "windows/DialogSupport.h"
 
-#include "level/LevelState.h"
+#include "level/LevelDocument.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,8 +14,9 @@ namespace quobix {
 using DialogSupport::FillField;
 using DialogSupport::TextFromField;
 
-frmLevelInfo::frmLevelInfo(QWidget* parent)
+frmLevelInfo::frmLevelInfo(QWidget* parent, LevelDocument& level)
     : QDialog(parent)
+    , level(level)
 {
     DialogSupport::SetUpFixedDialog(this, QStringLiteral("Level Info"), 529, 401);
 
@@ -59,9 +60,9 @@ frmLevelInfo::frmLevelInfo(QWidget* parent)
 
 void frmLevelInfo::Form_Load()
 {
-    FillField(txtTopComment, TopComment);
-    FillField(txtAuthor, Author);
-    FillField(txtBottomComment, BottomComment);
+    FillField(txtTopComment, level.TopComment);
+    FillField(txtAuthor, level.Author);
+    FillField(txtBottomComment, level.BottomComment);
     txtAuthor->setFocus();
 }
 
@@ -73,9 +74,8 @@ void frmLevelInfo::done(int result)
 
 void frmLevelInfo::Form_Unload()
 {
-    TopComment = TextFromField(txtTopComment);
-    Author = TextFromField(txtAuthor);
-    BottomComment = TextFromField(txtBottomComment);
+    level.SetTexts(
+        TextFromField(txtAuthor), TextFromField(txtTopComment), TextFromField(txtBottomComment));
 }
 
 } // namespace quobix

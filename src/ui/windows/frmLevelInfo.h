@@ -8,12 +8,14 @@ class QPlainTextEdit;
 
 namespace quobix {
 
-// Author, top comment and bottom comment of the level in the grid. There is no OK or Cancel:
-// whatever the fields hold when the window closes, in any way, becomes the level's texts.
+class LevelDocument;
+
+// Author, top comment and bottom comment of a level. There is no OK or Cancel: whatever the
+// fields hold when the window closes, in any way, becomes the level's texts.
 class frmLevelInfo : public QDialog {
     Q_OBJECT
 public:
-    explicit frmLevelInfo(QWidget* parent = nullptr);
+    frmLevelInfo(QWidget* parent, LevelDocument& level);
 
     QLabel* Label1;
     QPlainTextEdit* txtTopComment;
@@ -28,6 +30,8 @@ protected:
 private:
     void Form_Load();
     void Form_Unload();
+
+    LevelDocument& level;
 };
 
 } // namespace quobix

@@ -5,7 +5,6 @@
 #include "game/SolutionNotation.h"
 #include "game/SolverSettings.h"
 #include "geometry/GridGeometry.h"
-#include "level/LevelState.h"
 #include "platform/MessageSeam.h"
 #include "skins/SkinState.h"
 #include "windows/DialogSupport.h"
@@ -139,18 +138,18 @@ frmPlay::frmPlay(QWidget* parent, const GamePosition& start, const QString& leve
     ShowStatus();
 }
 
-void frmPlay::PlayLevel(QWidget* parent)
+void frmPlay::PlayLevel(QWidget* parent, const LevelDocument& document)
 {
-    const GamePosition level = GamePosition::FromLevelLines();
+    const GamePosition level = GamePosition::FromLevel(document);
     if (!Playable(level, QStringLiteral("Play Level")))
         return;
-    frmPlay window(parent, level, LevelFileName);
+    frmPlay window(parent, level, document.LevelFileName);
     window.exec();
 }
 
-void frmPlay::SolveLevel(QWidget* parent)
+void frmPlay::SolveLevel(QWidget* parent, const LevelDocument& document)
 {
-    const GamePosition level = GamePosition::FromLevelLines();
+    const GamePosition level = GamePosition::FromLevel(document);
     if (!Playable(level, SolveTitle) || AlreadySolved(level))
         return;
     const game::SolverLimits limits = game::StoredSolverLimits();
@@ -166,7 +165,7 @@ void frmPlay::SolveLevel(QWidget* parent)
             SolveTitle, MsgButtons::YesNo, MsgIcon::Question)
         != vbYes)
         return;
-    frmPlay window(parent, level, LevelFileName);
+    frmPlay window(parent, level, document.LevelFileName);
     window.QueueMoves(game::ParseSolution(result.solution).value_or(std::vector<GameMove> {}));
     window.exec();
 }

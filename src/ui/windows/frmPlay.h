@@ -13,6 +13,8 @@ class QTimer;
 
 namespace quobix {
 
+class LevelDocument;
+
 // Plays a copy of the level: the man moves by keys (keypad 7 9 4 6 1 3, or Q E A D Z C) or by
 // clicks (a free cell he walks to, an object he walks up to and pushes); every step can be undone
 // and redone, and a solution found by the solver waits to be stepped through with Redo or played
@@ -23,10 +25,10 @@ public:
     // levelName titles the window; a level without a file has none.
     frmPlay(QWidget* parent, const game::GamePosition& start, const QString& levelName = {});
 
-    // Opens the play window on the level being edited, or says why the level cannot be played.
-    static void PlayLevel(QWidget* parent);
-    // Solves the level being edited and offers to play the solution.
-    static void SolveLevel(QWidget* parent);
+    // Opens the play window on a copy of a level, or says why the level cannot be played.
+    static void PlayLevel(QWidget* parent, const LevelDocument& level);
+    // Solves a level and offers to play the solution.
+    static void SolveLevel(QWidget* parent, const LevelDocument& level);
 
     // Replaces the moves that Redo would play with these, one step each.
     void QueueMoves(const std::vector<game::GameMove>& moves);

@@ -2,13 +2,13 @@
 
 #include "windows/DialogSupport.h"
 
-#include "level/LevelState.h"
+#include "level/LevelDocument.h"
 
 #include <QPlainTextEdit>
 
 namespace quobix {
 
-frmQBX::frmQBX(QWidget* parent)
+frmQBX::frmQBX(QWidget* parent, const LevelDocument& level)
     : QDialog(parent)
 {
     DialogSupport::SetUpFixedDialog(this, QStringLiteral("Level in qbx format"), 543, 425);
@@ -27,17 +27,15 @@ frmQBX::frmQBX(QWidget* parent)
     txtLevel->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtLevel->setUndoRedoEnabled(false);
 
-    Form_Load();
+    ShowLevelText(level);
 }
 
-void frmQBX::Form_Load() { ShowLevelText(); }
-
-void frmQBX::ShowLevelText()
+void frmQBX::ShowLevelText(const LevelDocument& level)
 {
     txtLevel->clear();
-    QString t = LevelLines[1][1];
+    QString t = level.LevelLines[1][1];
     for (int n = 2; n <= GridRows; ++n)
-        t += CRLF + LevelLines[1][n];
+        t += CRLF + level.LevelLines[1][n];
     levelText = t;
     txtLevel->setPlainText(QString(levelText).replace(CRLF, QStringLiteral("\n")));
 }

@@ -1,30 +1,6 @@
-#include "level/LevelState.h"
+#include "level/LevelText.h"
 
 namespace quobix {
-
-void InitLevelState()
-{
-    for (auto& buffer : LevelLines)
-        for (auto& line : buffer)
-            line.clear();
-
-    LineWidth = 64;
-    CR = QString(QChar(13));
-    LF = QString(QChar(10));
-    CRLF = CR + LF;
-    CurrentSymbol = 1;
-
-    ObjectCount = TargetCount = ManCount = 0;
-    FirstUsedLine = LastUsedLine = LevelHeight = LevelWidth = LeftMargin = MarginLine = 0;
-    UserAnswer = 0;
-    LevelFolder.clear();
-    LevelFileName.clear();
-    Author.clear();
-    TopComment.clear();
-    BottomComment.clear();
-    LevelFlipped = false;
-    FlippedOnLoad = false;
-}
 
 QChar CharAt(const QString& line, int position)
 {
