@@ -1,3 +1,4 @@
+#include "editor/LevelPicture.h"
 #include "editor/modQuobixEditorZN.h"
 #include "game/SolveCommand.h"
 #include "game/SolverSettings.h"
@@ -21,6 +22,9 @@ struct CommandLine {
     QCommandLineOption memoryLimit { QStringLiteral("memory-limit"),
         QStringLiteral("MiB of positions the solver may store, 1 to 16777216 (default 1024)."),
         QStringLiteral("MIB"), QStringLiteral("1024") };
+    QCommandLineOption exportPicture { QStringLiteral("export-picture"),
+        QStringLiteral("Write the level of FILE as a PNG picture OUT, without a window: "
+                       "quobix-editor --export-picture FILE OUT.") };
     QCommandLineParser parser;
 
     CommandLine()
@@ -30,7 +34,7 @@ struct CommandLine {
                            "hexagonal grid."));
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addOptions({ solve, timeLimit, memoryLimit });
+        parser.addOptions({ solve, timeLimit, memoryLimit, exportPicture });
         parser.addPositionalArgument(QStringLiteral("FILE"),
             QStringLiteral("A level file (*.qbx, *.xsb) to open; with --solve, any number."),
             QStringLiteral("[FILE...]"));
@@ -119,6 +123,8 @@ int main(int argc, char** argv)
     }
     QStringList files = line.parser.positionalArguments();
     const bool solving = line.parser.isSet(line.solve);
+    if (solving && line.parser.isSet(line.exportPicture))
+        return Refuse(QStringLiteral("--solve and --export-picture go one at a time."));
     for (const QCommandLineOption* limit : { &line.timeLimit, &line.memoryLimit })
         if (!solving && line.parser.isSet(*limit))
             return Refuse(QStringLiteral("--%1 goes with --solve (see --help).")
@@ -135,6 +141,16 @@ int main(int argc, char** argv)
         QTextStream out(stdout);
         QTextStream err(stderr);
         return quobix::game::RunSolveCommand(files, limits, out, err);
+    }
+    if (line.parser.isSet(line.exportPicture)) {
+        if (files.size() != 2)
+            return Refuse(QStringLiteral("--export-picture takes a level FILE and a picture OUT."));
+        // The picture is drawn, never shown: no display is needed.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        SetUpApplication();
+        QTextStream err(stderr);
+        return quobix::LevelPicture::ExportCommand(files[0], files[1], err);
     }
     if (files.size() > 1)
         return Refuse(QStringLiteral("one level file at a time (see --help)."));

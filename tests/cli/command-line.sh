@@ -7,7 +7,8 @@ levels=$2
 work=$(mktemp -d)
 trap 'kill "${pid:-}" 2>/dev/null; rm -rf "$work"' EXIT
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-export XDG_CONFIG_HOME=$work/config
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$work/runtime"
 failures=0
 
 # A file matches a pattern, or is empty where the pattern is "-".
@@ -50,6 +51,14 @@ expect 1 "^invalid-two-men.qbx: Load Level Warning: The loaded level is invalid.
   "invalid level" -- --solve invalid-two-men.qbx
 expect 1 "^missing.qbx: Loading Error: Error 2: No such file or directory" "not read" -- --solve missing.qbx
 expect 0 - "Usage: " -- --help -style fusion
+
+# A picture of a level for scripts: a PNG, or the reason on the error output.
+expect 0 - - -- --export-picture ring.qbx ring.png
+identify "$work/levels/ring.png" 2>/dev/null | grep -q " PNG [0-9]*x[0-9]* " ||
+  { echo "FAIL: --export-picture wrote no PNG picture"; failures=$((failures + 1)); }
+expect 2 "--export-picture takes a level FILE and a picture OUT" - -- --export-picture ring.qbx
+expect 1 "^missing.qbx: Loading Error: Error 2" - -- --export-picture missing.qbx out.png
+expect 1 "^ring.qbx: Saving Error: Error 2: No such file or directory was generated while saving nowhere/x.png" - -- --export-picture ring.qbx nowhere/x.png
 
 # A relative level file opens from the shell's folder, though the editor starts in its own: the
 # load succeeds when it reaches the recent levels (a failure would wait on its message box).

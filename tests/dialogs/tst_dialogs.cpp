@@ -7,14 +7,18 @@
 #include "displace/DisplaceState.h"
 #include "displace/modDisplace.h"
 #include "editor/GridCanvas.h"
+#include "editor/LevelPicture.h"
 #include "files/RecentLevels.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -606,4 +610,118 @@ private slots:
 };
 
 QUOBIX_TEST(TestDisplaceDialog)
+
+// Levels in and out the way designers share them: the clipboard, a file dropped on the window, a
+// picture of the level.
+class TestSharing : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<frmQuobixEditorZN> window;
+    std::unique_ptr<QTemporaryDir> dir;
+    LevelDocument& L() const { return window->Level(); }
+
+    void Key(int key) { QTest::keyClick(window.get(), Qt::Key(key), Qt::ControlModifier); }
+
+    // A drop of a local file on the window; true when the window took it.
+    bool Drop(const QString& path)
+    {
+        QMimeData data;
+        data.setUrls({ QUrl::fromLocalFile(path) });
+        QDragEnterEvent enter({ 10, 10 }, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(window.get(), &enter);
+        QDropEvent drop({ 10, 10 }, Qt::CopyAction, &data, Qt::LeftButton, {});
+        if (enter.isAccepted())
+            QApplication::sendEvent(window.get(), &drop);
+        return enter.isAccepted() && drop.isAccepted();
+    }
+
+private slots:
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        window = MainWindow();
+        QApplication::setActiveWindow(window.get());
+        QGuiApplication::clipboard()->clear();
+    }
+    void cleanup() { window.reset(); }
+
+    // Ctrl+C puts the level on the clipboard as Save writes it; Ctrl+V reads it back as one
+    // undoable step that leaves the level without a file. Text that is no level is refused with
+    // Load's message; an empty clipboard leaves Paste disabled.
+    void copyAndPaste()
+    {
+        const LoadResult hall = modLoadOrSave::LoadLevel(QUOBIX_TEST_DATA "/", "hall.qbx", QbxFile);
+        L() = hall.level;
+        QVERIFY(window->mnuCopy->isEnabled() && !window->mnuPaste->isEnabled());
+        Key(Qt::Key_C);
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(data->data("application/x-quobix-qbx"), ReadFile(QUOBIX_TEST_DATA "/hall.qbx"));
+        QCOMPARE(data->text(),
+            QString::fromUtf8(ReadFile(QUOBIX_TEST_DATA "/hall.qbx")).replace("\r\n", "\n"));
+        window->mnuCopyXsb->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->data("application/x-quobix-xsb"),
+            ReadFile(QUOBIX_TEST_DATA "/hall.xsb"));
+        window->mnuNew->trigger();
+        QVERIFY(!window->mnuCopy->isEnabled() && window->mnuPaste->isEnabled());
+        // Text from elsewhere, in the packed notation.
+        QGuiApplication::clipboard()->setText(
+            QString::fromUtf8(ReadFile(QUOBIX_TEST_DATA "/hall.xsb")));
+        Key(Qt::Key_V);
+        QCOMPARE(L().GridRows(), hall.level.GridRows());
+        QCOMPARE((QStringList { L().TopComment, L().Author, L().LevelFileName }),
+            (QStringList { hall.level.TopComment, hall.level.Author, "" }));
+        QCOMPARE(window->windowTitle(), "Quobix level editor");
+        QCOMPARE(window->mnuUndo->text(), "&Undo Paste");
+        window->mnuUndo->trigger();
+        QVERIFY(!L().HasLevel());
+
+        MessageRecorder recorder;
+        QGuiApplication::clipboard()->setText("just words");
+        Key(Qt::Key_V);
+        QCOMPARE(recorder.calls.size(), 1);
+        QCOMPARE(recorder.calls[0].text + '|' + recorder.calls[0].title,
+            "No quobix level found within the file.|Level Load Error");
+        QGuiApplication::clipboard()->setText(" \n ");
+        QVERIFY(!window->mnuPaste->isEnabled());
+    }
+
+    // A level file dropped opens as Load would; another file is refused and changes nothing.
+    void dropFiles()
+    {
+        const QString folder = dir->path() + '/';
+        QVERIFY(QFile::copy(QUOBIX_TEST_DATA "/hall.xsb", folder + "hall.XSB"));
+        WriteFile(folder + "notes.txt", " # # #\r\n# $ . #\r\n # @ #\r\n");
+        QVERIFY(!Drop(folder + "notes.txt"));
+        QVERIFY(!L().HasLevel());
+        QVERIFY(Drop(folder + "hall.XSB"));
+        QCOMPARE(window->windowTitle(), "Quobix level editor: Level " + folder + "hall.qbx");
+        QCOMPARE(window->Recent().List().value(0), folder + "hall.XSB");
+        QCOMPARE(window->UndoStack()->count(), 0);
+    }
+
+    // File, Export Picture... writes the used part of the grid, one cell around, as drawn.
+    void exportPicture()
+    {
+        SetGrid(L(), { " # # #", "# $ . #", " # @ #" }, 5);
+        const QString path = dir->path() + "/level";
+        ModalScript script;
+        script.Then<QFileDialog>([&](QFileDialog* dialog) {
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        window->mnuExportPicture->trigger();
+        QVERIFY(script.Finished());
+        const QImage written(path + ".png");
+        const QRect area = LevelPicture::Area(L());
+        // Rows 5 to 7 and one row around; cells 1 to 4 of row 6 and one cell around, the grid's
+        // picture ending on the left.
+        QCOMPARE(area, QRect(QPoint(4, 60), QPoint(129, 167)));
+        QCOMPARE(
+            written.convertToFormat(QImage::Format_RGB32), window->Canvas()->Backing().copy(area));
+        L().Clear();
+        QCOMPARE(LevelPicture::Picture(L()).size(), QSize(790, 528));
+    }
+};
+
+QUOBIX_TEST(TestSharing)
 #include "tst_dialogs.moc"

@@ -271,6 +271,64 @@ private slots:
         QCOMPARE(ExtractedGrid(read.level, c.flip == vbYes), rows);
     }
 
+    // Pasted text is QBX when it reads as QBX, otherwise XSB; its messages are those of a load.
+    void pastedText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("rows"); // as extracted; the notation, or the messages
+        QTest::addColumn<QString>("notation");
+        const auto row = [](const char* tag, const char* text, const char* rows, const char* how) {
+            QTest::newRow(tag) << QString(text) << QString(rows) << QString(how);
+        };
+        // clang-format off
+        row("qbx", " # # #\n# @ $ . #\n # # #", " # # #|# @ $ . #| # # #", "qbx");
+        row("xsb", " ###\n#@$.#\n###", " # # #|# @ $ . #| # # #", "xsb");
+        row("one row, cells apart", "# @ $ . #", "# @ $ . #", "qbx");
+        row("one row, cells packed", "#@$.#", "# @ $ . #", "xsb");
+        row("rows of one cell, offset", " #\n#\n #", " #|#| #", "qbx");
+        row("rows of one cell, in line", "#\n#\n#", "#| #|  #", "xsb");
+        row("rows apart but not offset", "# # #\n# # #", "#   #   #| #   #   #", "xsb");
+        row("CR line ends", " # #\r# @ #\r # #", " # #|# @ #| # #", "qbx");
+        row("CR LF ends, trailing blanks", "top  \r\n\r\n###   \r\n#@#  \r\n", "# # #| # @ #", "xsb");
+        row("no level row", "just words\nAuthor: Ann", "No quobix level found within the file.", "");
+        row("too wide either way", QByteArray("# ").repeated(33).constData(),
+            "The level doesn't fit within the grid (number of cells per line > 32).", "");
+        // clang-format on
+    }
+
+    void pastedText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, rows);
+        QFETCH(QString, notation);
+        qint16 used = 0;
+        LoadResult read = modLoadOrSave::ReadLevelText(text, &used);
+        QCOMPARE(read.ok ? ExtractedGrid(read.level) : Texts(read.messages), rows);
+        if (read.ok)
+            QCOMPARE(used == XsbFile ? "xsb" : "qbx", notation);
+    }
+
+    // Copied in either notation and pasted, a level comes back with its texts; its file stays.
+    void copiedLevelsPasteBack()
+    {
+        for (const char* name : { "hall.qbx", "tower.xsb", "../../levels/honeycomb.qbx" }) {
+            const LoadResult file = Load(Data + name);
+            QVERIFY(file.ok);
+            for (qint16 notation : { QbxFile, XsbFile }) {
+                const QByteArray bytes = modLoadOrSave::LevelFileBytes(file.level, notation);
+                QVERIFY(bytes.endsWith("\r\n") && !bytes.contains("\n\n"));
+                qint16 used = 0;
+                LoadResult pasted = modLoadOrSave::ReadLevelText(
+                    QString::fromUtf8(bytes).replace("\r\n", "\n"), &used);
+                QVERIFY(pasted.ok);
+                QCOMPARE(used, notation);
+                QCOMPARE(pasted.level.GridRows(), file.level.GridRows());
+                QCOMPARE(Texts(pasted.level), Texts(file.level));
+            }
+        }
+        QCOMPARE(modLoadOrSave::LevelFileBytes(LevelDocument(), QbxFile), QByteArray());
+    }
+
     // Real faults, each in a child process: a full disk is a file size limit that makes write(2)
     // fail, an unwritable folder one that nobody cannot write; a blocking read times out.
     void faultsKeepEverything_data()

@@ -2,6 +2,7 @@
 
 #include "displace/modDisplace.h"
 #include "files/LevelNotation.h"
+#include "level/modText.h"
 #include "messages/modMessages.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageSeam.h"
@@ -294,10 +295,22 @@ namespace {
         result.ok = !reader.failed;
         if (!result.ok)
             return result;
-        result.level.GridChanged();
-        if (!result.level.IsValid())
+        LevelDocument& level = result.level;
+        level.GridChanged();
+        level.LevelFlipped = level.FlippedOnLoad;
+        if (!level.IsValid())
             result.warnings << modMessages::LoadedLevelInvalid();
+        if (level.LevelFlipped)
+            result.warnings << modMessages::FlippedToFit();
         return result;
+    }
+
+    QByteArray FileContent(LevelDocument& level, qint16 notation, bool flipBack)
+    {
+        QByteArray content;
+        for (const QString& line : LinesToWrite(level, notation, flipBack))
+            content += line.toUtf8() + "\r\n";
+        return content;
     }
 }
 
@@ -319,9 +332,6 @@ LoadResult LoadLevel(const QString& folder, const QString& fileName, qint16 nota
     level.LevelFileName = notation == XsbFile
         ? fileName.left(fileName.size() - 3) + QStringLiteral("qbx")
         : fileName;
-    level.LevelFlipped = level.FlippedOnLoad;
-    if (level.LevelFlipped)
-        result.warnings << modMessages::FlippedToFit();
     return result;
 }
 
@@ -330,16 +340,34 @@ LoadResult ReadLevelBytes(const QByteArray& bytes, qint16 notation)
     return Read(bytes, notation);
 }
 
+LoadResult ReadLevelText(const QString& text, qint16* notation)
+{
+    const QByteArray bytes = text.toUtf8();
+    LoadResult result = Read(bytes, QbxFile);
+    const bool packed = !result.ok && result.messages.value(0) == modMessages::QbxFormatError();
+    if (packed)
+        result = Read(bytes, XsbFile);
+    if (notation)
+        *notation = packed ? XsbFile : QbxFile;
+    return result;
+}
+
+QByteArray LevelFileBytes(const LevelDocument& level, qint16 notation)
+{
+    LevelDocument extracted(level);
+    modText::FindUsedLines(extracted);
+    if (extracted.FirstUsedLine == 0)
+        return {};
+    modText::ExtractLevel(extracted, true);
+    return FileContent(extracted, notation, false);
+}
+
 SaveResult SaveLevel(LevelDocument& level, const QString& path, qint16 notation, bool flipBack)
 {
     SaveResult result;
     if (level.LevelFlipped && !flipBack)
         level.LevelFlipped = false;
-    const QStringList lines = LinesToWrite(level, notation, level.LevelFlipped && flipBack);
-
-    QByteArray content;
-    for (const QString& line : lines)
-        content += line.toUtf8() + "\r\n";
+    const QByteArray content = FileContent(level, notation, level.LevelFlipped && flipBack);
 
     RunTimeError error;
     const auto failed = [&] {

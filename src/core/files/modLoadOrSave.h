@@ -40,6 +40,15 @@ LoadResult LoadLevel(const QString& folder, const QString& fileName, qint16 nota
 // The same read of a file's whole content already in memory; the level has no file.
 LoadResult ReadLevelBytes(const QByteArray& bytes, qint16 notation);
 
+// A level given as text (pasted), read as QBX when it reads as QBX: the cells of each row on
+// every second column, neighbouring rows offset by one column. Text that fails only that test is
+// read as XSB, with its cells packed. notation, when given, receives the notation used.
+LoadResult ReadLevelText(const QString& text, qint16* notation = nullptr);
+
+// The bytes Save would write for the level as it stands in the grid (never flipped back): its
+// texts and rows, each line ending in CR LF; empty for an empty grid.
+QByteArray LevelFileBytes(const LevelDocument& level, qint16 notation);
+
 // Writes rows 1..LevelHeight of buffer 2 (as CheckLevelBeforeSave extracts them) with the author
 // and comments into path. flipBack is the answer to the question whether a level flipped on
 // loading goes back as it was read; a No clears LevelFlipped. An existing file is replaced only

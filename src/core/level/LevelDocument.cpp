@@ -59,6 +59,15 @@ QStringList LevelDocument::GridRows() const
     return rows;
 }
 
+bool LevelDocument::HasLevel() const
+{
+    for (int line = 1; line <= quobix::GridRows; ++line)
+        for (const QChar c : LevelLines[1][line])
+            if (c != QLatin1Char(' '))
+                return true;
+    return false;
+}
+
 void LevelDocument::Count(qint16 symbol, int by)
 {
     if (symbol < SymbolCode::Floor || symbol > SymbolCode::ManOnTarget)

@@ -68,6 +68,8 @@ public:
     bool IsValid() const { return IsValidLevel(ManCount, ObjectCount, TargetCount); }
     // Grid lines 1..26.
     QStringList GridRows() const;
+    // Some cell of the grid is not blank.
+    bool HasLevel() const;
 
     // Puts a symbol in a cell. With oneMan, a man placed first takes every other man off the
     // grid (a man on a target leaves the target), row by row.

@@ -8,6 +8,7 @@
 #include "displace/DisplaceState.h"
 #include "editor/EditHistory.h"
 #include "editor/GridCanvas.h"
+#include "editor/LevelPicture.h"
 #include "editor/modQuobixEditorZN.h"
 #include "files/RecentLevels.h"
 #include "files/modLoadOrSave.h"
@@ -28,9 +29,13 @@
 #include "windows/frmSolverLimits.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -72,7 +77,10 @@ frmQuobixEditorZN::frmQuobixEditorZN(QWidget* parent)
     BuildStatusLine();
     // The grid is pixel art of a fixed size: the window neither grows nor shrinks.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setAcceptDrops(true);
     Form_Load();
+    EnableCopy();
+    EnablePaste();
 }
 
 frmQuobixEditorZN::~frmQuobixEditorZN() = default;
@@ -96,6 +104,8 @@ void frmQuobixEditorZN::BuildMenus()
     mnuFile->addSeparator();
     mnuSave = item(mnuFile, "&Save", &frmQuobixEditorZN::mnuSave_Click);
     mnuSaveAs = item(mnuFile, "Save &As...", &frmQuobixEditorZN::mnuSaveAs_Click);
+    mnuExportPicture
+        = item(mnuFile, "Export &Picture...", &frmQuobixEditorZN::mnuExportPicture_Click);
     mnuFile->addSeparator();
     mnuExit = item(mnuFile, "E&xit", &frmQuobixEditorZN::mnuExit_Click);
 
@@ -108,6 +118,16 @@ void frmQuobixEditorZN::BuildMenus()
         { QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y) });
     mnuEdit->addAction(mnuUndo);
     mnuEdit->addAction(mnuRedo);
+    mnuEdit->addSeparator();
+    // Levels travel as text: Copy writes what Save would, Paste reads what Load would.
+    mnuCopy = item(mnuEdit, "&Copy Level", &frmQuobixEditorZN::mnuCopy_Click);
+    mnuCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuCopyXsb = item(mnuEdit, "Copy Level as &XSB", &frmQuobixEditorZN::mnuCopyXsb_Click);
+    mnuPaste = item(mnuEdit, "&Paste Level", &frmQuobixEditorZN::mnuPaste_Click);
+    mnuPaste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    connect(mnuEdit, &QMenu::aboutToShow, this, &frmQuobixEditorZN::EnablePaste);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+        &frmQuobixEditorZN::EnablePaste);
 
     mnuLevel = menuBar()->addMenu(QStringLiteral("&Level"));
     mnuClear = item(mnuLevel, "&Clear", &frmQuobixEditorZN::mnuClear_Click);
@@ -341,6 +361,113 @@ void frmQuobixEditorZN::ShowLoadedLevel(const LoadResult& loaded)
 }
 
 void frmQuobixEditorZN::mnuExit_Click() { close(); }
+
+namespace {
+    const QString QbxType = QStringLiteral("application/x-quobix-qbx");
+    const QString XsbType = QStringLiteral("application/x-quobix-xsb");
+
+    // The one level file in a drag, or nothing.
+    QString DroppedLevel(const QMimeData* data)
+    {
+        if (!data->hasUrls() || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+            return {};
+        const QString path = data->urls().first().toLocalFile();
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        return suffix == QLatin1String("qbx") || suffix == QLatin1String("xsb") ? path : QString();
+    }
+}
+
+void frmQuobixEditorZN::EnableCopy()
+{
+    const bool hasLevel = level.HasLevel();
+    mnuCopy->setEnabled(hasLevel);
+    mnuCopyXsb->setEnabled(hasLevel);
+}
+
+void frmQuobixEditorZN::EnablePaste()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    mnuPaste->setEnabled(data
+        && (data->hasFormat(QbxType) || data->hasFormat(XsbType)
+            || !data->text().trimmed().isEmpty()));
+}
+
+void frmQuobixEditorZN::CopyLevel(qint16 notation)
+{
+    const QByteArray bytes = modLoadOrSave::LevelFileBytes(level, notation);
+    if (bytes.isEmpty())
+        return;
+    auto* data = new QMimeData;
+    data->setData(notation == XsbFile ? XsbType : QbxType, bytes);
+    data->setText(QString::fromUtf8(bytes).replace(CRLF, LF));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void frmQuobixEditorZN::mnuCopy_Click() { CopyLevel(QbxFile); }
+
+void frmQuobixEditorZN::mnuCopyXsb_Click() { CopyLevel(XsbFile); }
+
+void frmQuobixEditorZN::mnuPaste_Click()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data)
+        return;
+    // Our own copies say their notation; other text is told by its look.
+    const LoadResult pasted = data->hasFormat(QbxType)
+        ? modLoadOrSave::ReadLevelBytes(data->data(QbxType), QbxFile)
+        : data->hasFormat(XsbType) ? modLoadOrSave::ReadLevelBytes(data->data(XsbType), XsbFile)
+                                   : modLoadOrSave::ReadLevelText(data->text());
+    for (const Message& message : pasted.messages)
+        Show(message);
+    if (!pasted.ok)
+        return;
+    LevelDocument without(pasted.level);
+    // A pasted level has no file yet; Save asks for one.
+    without.LevelFolder = level.LevelFolder;
+    without.LevelFileName.clear();
+    history->Begin(QStringLiteral("Paste"));
+    level = without;
+    history->End();
+    for (const Message& warning : pasted.warnings)
+        Show(warning);
+}
+
+void frmQuobixEditorZN::mnuExportPicture_Click()
+{
+    const QString name = level.LevelFileName.isEmpty()
+        ? QStringLiteral("level.png")
+        : QFileInfo(level.LevelFileName).completeBaseName() + QStringLiteral(".png");
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export Picture"),
+        loadSave.CurrentFolder + name, QStringLiteral("PNG pictures (*.png)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        path += QStringLiteral(".png");
+    RunTimeError error;
+    if (!LevelPicture::Export(level, path, error))
+        Show(modMessages::SavingError(path, error));
+}
+
+void frmQuobixEditorZN::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedLevel(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmQuobixEditorZN::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!DroppedLevel(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmQuobixEditorZN::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedLevel(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    OpenLevelFile(path);
+}
 
 void frmQuobixEditorZN::mnuClear_Click()
 {

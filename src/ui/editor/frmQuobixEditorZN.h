@@ -34,10 +34,14 @@ public:
     QMenu* mnuRecent;
     QAction* mnuSave;
     QAction* mnuSaveAs;
+    QAction* mnuExportPicture;
     QAction* mnuExit;
     QMenu* mnuEdit;
     QAction* mnuUndo;
     QAction* mnuRedo;
+    QAction* mnuCopy;
+    QAction* mnuCopyXsb;
+    QAction* mnuPaste;
     QMenu* mnuLevel;
     QAction* mnuClear;
     QAction* mnuDisplace;
@@ -112,6 +116,10 @@ public slots:
     void mnuLoad_Click();
     void mnuSave_Click();
     void mnuSaveAs_Click();
+    void mnuExportPicture_Click();
+    void mnuCopy_Click();
+    void mnuCopyXsb_Click();
+    void mnuPaste_Click();
     void mnuExit_Click();
     void mnuClear_Click();
     void mnuPick_Click();
@@ -132,6 +140,10 @@ public slots:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A level file dropped from a file manager opens as Load would; anything else is refused.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void Form_Load();
@@ -143,6 +155,10 @@ private:
     void LevelChanged(const LevelChange& change);
 
     void BuildMenus();
+    // Copy is there for a level, Paste for text on the clipboard.
+    void EnableCopy();
+    void EnablePaste();
+    void CopyLevel(qint16 notation);
     void BuildStatusLine();
     // Puts CurrentSymbol into the cell (CurrentRow, CurrentCell), with the one-man rule when
     // symbols are picked.

@@ -39,6 +39,8 @@ namespace {
 
 void frmQuobixEditorZN::LevelChanged(const LevelChange& change)
 {
+    if (change.kind != LevelChange::Kind::File && change.kind != LevelChange::Kind::Texts)
+        EnableCopy();
     switch (change.kind) {
     case LevelChange::Kind::Cells:
         for (const Cell& at : change.cells) {
