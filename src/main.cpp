@@ -22,6 +22,13 @@ struct CommandLine {
     QCommandLineOption memoryLimit { QStringLiteral("memory-limit"),
         QStringLiteral("MiB of positions the solver may store, 1 to 16777216 (default 1024)."),
         QStringLiteral("MIB"), QStringLiteral("1024") };
+    QCommandLineOption analyse { QStringLiteral("analyse"),
+        QStringLiteral(
+            "Analyse each level FILE without a window: one line per file, "
+            "\"FILE: Invalid: <what is wrong>\", \"FILE: Open\", "
+            "\"FILE: Solvable, <p> pushes, <m> moves, <c> object changes, <n> positions, "
+            "<d> dead cells\", \"FILE: Unsolvable, <n> positions, <d> dead cells\" or "
+            "\"FILE: Not decided within <s> s, ...\" (default time limit 10 s).") };
     QCommandLineOption exportPicture { QStringLiteral("export-picture"),
         QStringLiteral("Write the level of FILE as a PNG picture OUT, without a window: "
                        "quobix-editor --export-picture FILE OUT.") };
@@ -34,9 +41,10 @@ struct CommandLine {
                            "hexagonal grid."));
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addOptions({ solve, timeLimit, memoryLimit, exportPicture });
+        parser.addOptions({ solve, analyse, timeLimit, memoryLimit, exportPicture });
         parser.addPositionalArgument(QStringLiteral("FILE"),
-            QStringLiteral("A level file (*.qbx, *.xsb) to open; with --solve, any number."),
+            QStringLiteral("A level file (*.qbx, *.xsb) to open; with --solve or --analyse, any "
+                           "number."),
             QStringLiteral("[FILE...]"));
     }
 };
@@ -123,24 +131,30 @@ int main(int argc, char** argv)
     }
     QStringList files = line.parser.positionalArguments();
     const bool solving = line.parser.isSet(line.solve);
-    if (solving && line.parser.isSet(line.exportPicture))
-        return Refuse(QStringLiteral("--solve and --export-picture go one at a time."));
+    const bool analysing = line.parser.isSet(line.analyse);
+    if (solving + analysing + line.parser.isSet(line.exportPicture) > 1)
+        return Refuse(QStringLiteral("--solve, --analyse and --export-picture go one at a time."));
     for (const QCommandLineOption* limit : { &line.timeLimit, &line.memoryLimit })
-        if (!solving && line.parser.isSet(*limit))
-            return Refuse(QStringLiteral("--%1 goes with --solve (see --help).")
+        if (!solving && !analysing && line.parser.isSet(*limit))
+            return Refuse(QStringLiteral("--%1 goes with --solve or --analyse (see --help).")
                               .arg(limit->names().constFirst()));
-    if (solving) {
+    if (solving || analysing) {
         quobix::game::SolverLimits limits;
         const QString wrong = ReadLimits(line, limits);
         if (!wrong.isEmpty())
             return Refuse(wrong);
+        // An analysis answers sooner than a solve: it is the one the editor runs while drawing.
+        if (analysing && !line.parser.isSet(line.timeLimit))
+            limits.seconds = quobix::game::DefaultAnalysisSeconds;
         if (files.isEmpty())
-            return Refuse(QStringLiteral("--solve needs at least one level FILE (see --help)."));
+            return Refuse(QStringLiteral("--%1 needs at least one level FILE (see --help).")
+                              .arg(solving ? "solve" : "analyse"));
         QCoreApplication app(argc, argv);
         SetUpApplication();
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return quobix::game::RunSolveCommand(files, limits, out, err);
+        return solving ? quobix::game::RunSolveCommand(files, limits, out, err)
+                       : quobix::game::RunAnalyseCommand(files, limits, out, err);
     }
     if (line.parser.isSet(line.exportPicture)) {
         if (files.size() != 2)

@@ -52,6 +52,20 @@ expect 1 "^invalid-two-men.qbx: Load Level Warning: The loaded level is invalid.
 expect 1 "^missing.qbx: Loading Error: Error 2: No such file or directory" "not read" -- --solve missing.qbx
 expect 0 - "Usage: " -- --help -style fusion
 
+# The analysis: one line per file with its verdict; 0 only when every level was decided.
+expect 0 - "^line.qbx: Solvable, 1 push, 2 moves, 0 object changes, [0-9]+ positions?, 1 dead cell$" -- --analyse line.qbx
+expect 0 - "^corner.qbx: Unsolvable, [0-9]+ positions?, 1 dead cell$" -- --analyse corner.qbx invalid-two-men.qbx
+grep -q "^invalid-two-men.qbx: Invalid: 2 men$" "$work/out" || { echo "FAIL: --analyse of two men"; failures=$((failures + 1)); }
+# 195 pushes: no search decides it before its first look at the clock.
+{ printf '%s\r\n' "##########################"
+  for inner in "@" "" '  $ $ $ $ $    . . . . .' "" '  $ $ $ $ $    . . . . .' "" '  $ $ $ $ $    . . . . .' ""; do
+    printf '#%-24s#\r\n' "$inner"
+  done
+  printf '%s\r\n' "##########################"; } >"$work/levels/room.xsb"
+expect 1 - "^room.xsb: Not decided within 1e-09 s, [0-9]+ positions, 54 dead cells$" -- --analyse --time-limit 1e-9 room.xsb
+expect 1 "^missing.qbx: Loading Error" "^missing.qbx: not read$" -- --analyse missing.qbx
+expect 2 "--analyse needs at least one level FILE" - -- --analyse
+
 # A picture of a level for scripts: a PNG, or the reason on the error output.
 expect 0 - - -- --export-picture ring.qbx ring.png
 identify "$work/levels/ring.png" 2>/dev/null | grep -q " PNG [0-9]*x[0-9]* " ||

@@ -118,8 +118,9 @@ private slots:
         Row("help 4", { Make<frmHelp4>, help, page, leaf });
         Row("help 5", { Make<frmHelp5>, help, page, "Cancel@528,504,55,30 Previous@585,504,55,30" });
         Row("help playing", { Make<frmHelpPlaying>, help, page, "Cancel@585,504,55,30" });
-        Row("solver limits", { Make<frmSolverLimits>, "Solver Limits", { 320, 112 }, "L@12,12,170,24 "
-            "DSB@188,12,120,24 L@12,42,170,24 SB@188,42,120,24 OK@148,76,76,28 Cancel@232,76,76,28" });
+        Row("solver limits", { Make<frmSolverLimits>, "Solver Limits", { 320, 142 }, "L@12,12,170,24 "
+            "DSB@188,12,120,24 L@12,42,170,24 SB@188,42,120,24 L@12,72,170,24 DSB@188,72,120,24 "
+            "OK@148,106,76,28 Cancel@232,106,76,28" });
         Row("about", { Make<frmAboutQuobixEdit>, "About Quobix level editor", { 237, 312 },
             "OK@84,275,68,29 L@14,181,51,42 L@22,11,192,66 L@14,82,208,66 L@4,159,229,110" });
         // clang-format on

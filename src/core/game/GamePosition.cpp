@@ -84,6 +84,13 @@ Playability GamePosition::Check() const
 {
     if (!IsValidLevel(menRead, objectCount, targetCount))
         return Playability::Invalid;
+    return ManCanLeave() ? Playability::Open : Playability::Playable;
+}
+
+bool GamePosition::ManCanLeave() const
+{
+    if (man < 0)
+        return false;
     // Objects do not close a gap: the man may push them out of his way.
     std::array<bool, GridCellTotal> seen {};
     std::vector<int> todo { man };
@@ -92,7 +99,7 @@ Playability GamePosition::Check() const
         const int here = todo.back();
         todo.pop_back();
         if (OnEdge(here))
-            return Playability::Open;
+            return true;
         for (Direction d : geometry::AllDirections) {
             const int next = NeighbourIndex(here, d);
             if (next >= 0 && !seen[next] && !IsWall(next)) {
@@ -101,7 +108,7 @@ Playability GamePosition::Check() const
             }
         }
     }
-    return Playability::Playable;
+    return false;
 }
 
 std::optional<GameMove> GamePosition::MoveIn(Direction direction) const

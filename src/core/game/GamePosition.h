@@ -59,6 +59,8 @@ public:
     int ObjectsOnTargets() const;
 
     Playability Check() const;
+    // The man can reach the grid's edge: no wall keeps him in (objects do not).
+    bool ManCanLeave() const;
     bool IsSolved() const { return ObjectsOnTargets() == objectCount; }
 
     // The move the man makes in a direction, or nothing when the rules forbid it.

@@ -1,6 +1,7 @@
 #include "game/SolveCommand.h"
 
 #include "files/modLoadOrSave.h"
+#include "game/Analysis.h"
 #include "messages/modMessages.h"
 #include "platform/FileSystem.h"
 
@@ -76,6 +77,24 @@ int RunSolveCommand(
         unsolved += result.outcome != SolveOutcome::Solved;
     }
     return unsolved == 0 ? 0 : 1;
+}
+
+int RunAnalyseCommand(
+    const QStringList& files, const SolverLimits& limits, QTextStream& out, QTextStream& err)
+{
+    int undecided = 0;
+    for (const QString& file : files) {
+        SetMessageBoxHandler(StreamMessageHandler(err, file + QStringLiteral(": ")));
+        out << file << ": ";
+        bool decided = false;
+        if (const auto level = LoadLevelFile(file))
+            out << AnalysisLine(*level, limits, decided);
+        else
+            out << "not read";
+        out << Qt::endl;
+        undecided += !decided;
+    }
+    return undecided == 0 ? 0 : 1;
 }
 
 MessageBoxHandler StreamMessageHandler(QTextStream& err, const QString& prefix)

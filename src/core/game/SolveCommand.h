@@ -22,6 +22,12 @@ std::optional<GamePosition> LoadLevelFile(const QString& file);
 int RunSolveCommand(
     const QStringList& files, const SolverLimits& limits, QTextStream& out, QTextStream& err);
 
+// quobix-editor --analyse FILE...: one line per file, the file's name and the verdict of
+// AnalysisLine. Returns 0 when every level was read and decided (invalid and open levels are
+// decided too), else 1.
+int RunAnalyseCommand(
+    const QStringList& files, const SolverLimits& limits, QTextStream& out, QTextStream& err);
+
 // A message handler for a program without windows: writes "prefix title: text" lines to err and
 // answers OK, or No to a question.
 MessageBoxHandler StreamMessageHandler(QTextStream& err, const QString& prefix = {});

@@ -9,6 +9,8 @@ namespace quobix::game {
 namespace {
     const QString TimeKey = QStringLiteral("solver/timeLimitSeconds");
     const QString MemoryKey = QStringLiteral("solver/memoryLimitMiB");
+    const QString ShownKey = QStringLiteral("analysis/shown");
+    const QString AnalysisTimeKey = QStringLiteral("analysis/timeLimitSeconds");
 }
 
 bool IsTimeLimit(double seconds) { return std::isfinite(seconds) && seconds > 0; }
@@ -35,5 +37,18 @@ void StoreSolverLimits(const SolverLimits& limits)
     settings->setValue(TimeKey, limits.seconds);
     settings->setValue(MemoryKey, static_cast<qulonglong>(limits.memoryBytes >> 20));
 }
+
+bool StoredAnalysisShown() { return UserSettings()->value(ShownKey, false).toBool(); }
+
+void StoreAnalysisShown(bool shown) { UserSettings()->setValue(ShownKey, shown); }
+
+double StoredAnalysisSeconds()
+{
+    bool ok = false;
+    const double seconds = UserSettings()->value(AnalysisTimeKey).toDouble(&ok);
+    return ok && IsTimeLimit(seconds) ? seconds : DefaultAnalysisSeconds;
+}
+
+void StoreAnalysisSeconds(double seconds) { UserSettings()->setValue(AnalysisTimeKey, seconds); }
 
 } // namespace quobix::game

@@ -1,6 +1,7 @@
 #include "editor/GridCanvas.h"
 
 #include "editor/frmQuobixEditorZN.h"
+#include "geometry/Cell.h"
 #include "geometry/GridGeometry.h"
 
 #include <QMouseEvent>
@@ -77,6 +78,15 @@ void GridCanvas::PaintCellOn(QImage& backing, const QImage& picture, int x, int 
     }
 }
 
+void GridCanvas::SetMarks(std::vector<int> hatch, std::vector<int> frame)
+{
+    if (hatch == hatched && frame == framed)
+        return;
+    hatched = std::move(hatch);
+    framed = std::move(frame);
+    update();
+}
+
 void GridCanvas::SetDeferUpdates(bool defer)
 {
     deferUpdates = defer;
@@ -91,6 +101,20 @@ void GridCanvas::paintEvent(QPaintEvent* event)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     // At a whole device pixel ratio this maps every image pixel to a square of screen pixels.
     painter.drawImage(event->rect(), backing, event->rect());
+    if (!HasMarks())
+        return;
+    // The hexagon just inside a cell's outline.
+    const QPolygon inside({ { 12, 1 }, { 23, 8 }, { 23, 19 }, { 12, 26 }, { 1, 19 }, { 1, 8 } });
+    const auto corner = [](int index) { return geometry::Cell::OfIndex(index).Corner(); };
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QBrush(QColor(200, 60, 60, 150), Qt::BDiagPattern));
+    for (int index : hatched)
+        painter.drawPolygon(inside.translated(corner(index)));
+    painter.setPen(QPen(QColor(220, 0, 0), 2));
+    painter.setBrush(Qt::NoBrush);
+    for (int index : framed)
+        painter.drawPolygon(inside.translated(corner(index)));
 }
 
 void GridCanvas::mousePressEvent(QMouseEvent* event)

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 namespace quobix {
 
@@ -31,6 +32,11 @@ public:
     // While a whole grid is drawn, the screen is brought up to date once at the end.
     void SetDeferUpdates(bool defer);
 
+    // Marks shown over the grid and never drawn into the image: a light hatch on the cells of
+    // hatched, a red frame round the cells of framed (grid cell indices). None clears them.
+    void SetMarks(std::vector<int> hatched, std::vector<int> framed);
+    bool HasMarks() const { return !hatched.empty() || !framed.empty(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -41,6 +47,8 @@ private:
     frmQuobixEditorZN* owner;
     QImage backing;
     bool deferUpdates = false;
+    std::vector<int> hatched;
+    std::vector<int> framed;
 };
 
 } // namespace quobix

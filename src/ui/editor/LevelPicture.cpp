@@ -40,12 +40,13 @@ QRect Area(const LevelDocument& level)
     for (int index = 0; index < GridRows * GridCells; ++index) {
         const Cell at = Cell::OfIndex(index);
         if (CharAt(level.LevelLines[1][at.row], at.TextColumn()) != QLatin1Char(' '))
-            used |= QRect(at.Corner(), QSize(geometry::CellPictureWidth, geometry::CellPictureHeight));
+            used |= QRect(
+                at.Corner(), QSize(geometry::CellPictureWidth, geometry::CellPictureHeight));
     }
     if (used.isNull())
         return GridArea;
-    return used.adjusted(-geometry::CellStep, -geometry::RowStep, geometry::CellStep,
-                   geometry::RowStep)
+    return used.adjusted(
+               -geometry::CellStep, -geometry::RowStep, geometry::CellStep, geometry::RowStep)
         & GridArea;
 }
 

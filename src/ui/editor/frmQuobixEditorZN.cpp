@@ -12,6 +12,7 @@
 #include "editor/modQuobixEditorZN.h"
 #include "files/RecentLevels.h"
 #include "files/modLoadOrSave.h"
+#include "game/SolverSettings.h"
 #include "level/modText.h"
 #include "messages/modMessages.h"
 #include "platform/FileSystem.h"
@@ -20,6 +21,7 @@
 #include "skins/SkinKRV.h"
 #include "skins/SkinState.h"
 #include "skins/SkinTLM.h"
+#include "windows/AnalysisPanel.h"
 #include "windows/frmAboutQuobixEdit.h"
 #include "windows/frmHelpPage.h"
 #include "windows/frmHelpPlaying.h"
@@ -35,10 +37,11 @@
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMimeData>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QUndoStack>
 
 namespace quobix {
@@ -68,16 +71,27 @@ frmQuobixEditorZN::frmQuobixEditorZN(QWidget* parent)
     loadSave.CurrentDrive = FileSystem::DriveOf(loadSave.CurrentFolder);
     FileSystem::SetCurrentFolder(loadSave.CurrentFolder);
     level.AddView([this](const LevelChange& change) { LevelChanged(change); });
+    // The grid, and right of it the analysis when it is shown; hidden, it takes no room.
+    auto* client = new QWidget(this);
+    auto* row = new QHBoxLayout(client);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
     canvas = new GridCanvas(this);
+    analysis = new AnalysisPanel(client, level, canvas);
+    analysis->hide();
+    row->addWidget(canvas, 0, Qt::AlignTop);
+    row->addWidget(analysis);
     undoStack = new QUndoStack(this);
     history = std::make_unique<EditHistory>(this, undoStack);
-    setCentralWidget(canvas);
+    setCentralWidget(client);
     BuildMenus();
     RefreshRecentLevels();
     BuildStatusLine();
     // The grid is pixel art of a fixed size: the window neither grows nor shrinks.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     setAcceptDrops(true);
+    mnuShowAnalysis->setChecked(game::StoredAnalysisShown());
+    ShowAnalysis(mnuShowAnalysis->isChecked());
     Form_Load();
     EnableCopy();
     EnablePaste();
@@ -142,6 +156,8 @@ void frmQuobixEditorZN::BuildMenus()
     mnuSolve = item(mnuLevel, "S&olve...", &frmQuobixEditorZN::mnuSolve_Click);
     mnuSolverLimits
         = item(mnuLevel, "Solver &Limits...", &frmQuobixEditorZN::mnuSolverLimits_Click);
+    mnuLevel->addSeparator();
+    mnuShowAnalysis = item(mnuLevel, "Show &Analysis", &frmQuobixEditorZN::mnuShowAnalysis_Click);
 
     mnuSymbols = menuBar()->addMenu(QStringLiteral("&Symbol Selection"));
     mnuPick = item(mnuSymbols, "By &Picking", &frmQuobixEditorZN::mnuPick_Click);
@@ -169,7 +185,7 @@ void frmQuobixEditorZN::BuildMenus()
     mnuSaveAs->setShortcut(standardKey(QKeySequence::SaveAs, Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     mnuExit->setShortcut(standardKey(QKeySequence::Quit, Qt::CTRL | Qt::Key_Q));
 
-    for (QAction* checkable : { mnuPick, mnuSequential, mnuKRV, mnuTLM, mnuBNZ })
+    for (QAction* checkable : { mnuPick, mnuSequential, mnuKRV, mnuTLM, mnuBNZ, mnuShowAnalysis })
         checkable->setCheckable(true);
     mnuPick->setChecked(true);
     mnuKRV->setChecked(true);
@@ -576,7 +592,24 @@ void frmQuobixEditorZN::mnuSolve_Click() { frmPlay::SolveLevel(this, level); }
 void frmQuobixEditorZN::mnuSolverLimits_Click()
 {
     frmSolverLimits window(this);
-    window.exec();
+    if (window.exec() == QDialog::Accepted)
+        ShowAnalysis(mnuShowAnalysis->isChecked());
+}
+
+void frmQuobixEditorZN::mnuShowAnalysis_Click()
+{
+    game::StoreAnalysisShown(mnuShowAnalysis->isChecked());
+    ShowAnalysis(mnuShowAnalysis->isChecked());
+}
+
+void frmQuobixEditorZN::ShowAnalysis(bool shown)
+{
+    game::SolverLimits limits = game::StoredSolverLimits();
+    limits.seconds = game::StoredAnalysisSeconds();
+    analysis->SetLimits(limits);
+    if (shown && analysis->isVisible())
+        analysis->AnalyseNow();
+    analysis->setVisible(shown);
 }
 
 void frmQuobixEditorZN::mnuHelp_Click() { frmHelpPage::ShowHelp(this); }

@@ -15,6 +15,7 @@ class QUndoStack;
 
 namespace quobix {
 
+class AnalysisPanel;
 class EditHistory;
 class GridCanvas;
 class SkinWindow;
@@ -50,6 +51,7 @@ public:
     QAction* mnuPlay;
     QAction* mnuSolve;
     QAction* mnuSolverLimits;
+    QAction* mnuShowAnalysis;
     QMenu* mnuSymbols;
     QAction* mnuPick;
     QAction* mnuSequential;
@@ -70,6 +72,7 @@ public:
     QLineEdit* txtMen;
 
     GridCanvas* Canvas() const { return canvas; }
+    AnalysisPanel* Analysis() const { return analysis; }
     QUndoStack* UndoStack() const { return undoStack; }
     RecentLevels& Recent() { return recent; }
     LevelDocument& Level() { return level; }
@@ -130,6 +133,7 @@ public slots:
     void mnuPlay_Click();
     void mnuSolve_Click();
     void mnuSolverLimits_Click();
+    void mnuShowAnalysis_Click();
     void mnuHelp_Click();
     void mnuHelpPlaying_Click();
     void mnuAbout_Click();
@@ -155,6 +159,8 @@ private:
     void LevelChanged(const LevelChange& change);
 
     void BuildMenus();
+    // Shows or hides the analysis beside the grid, with the limits as the settings have them.
+    void ShowAnalysis(bool shown);
     // Copy is there for a level, Paste for text on the clipboard.
     void EnableCopy();
     void EnablePaste();
@@ -174,6 +180,7 @@ private:
     LevelDocument level;
     LoadSaveState loadSave;
     GridCanvas* canvas;
+    AnalysisPanel* analysis;
     // The symbol a click places (picked, or stepped to), the cell hit last, the symbol that a
     // click or drag replaces there, and the cell a drag is in.
     qint16 CurrentSymbol = SymbolCode::Wall;

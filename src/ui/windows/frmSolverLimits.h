@@ -8,8 +8,8 @@ class QSpinBox;
 
 namespace quobix {
 
-// Edits the limits that Solve uses in the windows, in the ranges of the command line; OK keeps
-// them in the user's settings.
+// Edits the limits that Solve uses in the windows and the time the analysis beside the grid
+// gives the solver, in the ranges of the command line; OK keeps them in the user's settings.
 class frmSolverLimits : public QDialog {
     Q_OBJECT
 public:
@@ -17,6 +17,7 @@ public:
 
     QDoubleSpinBox* txtSeconds;
     QSpinBox* txtMemory;
+    QDoubleSpinBox* txtAnalysisSeconds;
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
 
