@@ -97,6 +97,8 @@ namespace {
 
 QString ValidityText(int men, int objects, int targets)
 {
+    if (IsValidLevel(men, objects, targets))
+        return QStringLiteral("Valid");
     QStringList wrong;
     if (men != 1)
         wrong << (men == 0 ? QStringLiteral("no man") : Counted(men, "man", "men"));
@@ -107,7 +109,7 @@ QString ValidityText(int men, int objects, int targets)
     else if (objects != targets)
         wrong << Counted(objects, "object", "objects") + QStringLiteral(", ")
                 + Counted(targets, "target", "targets");
-    return wrong.isEmpty() ? QStringLiteral("Valid") : wrong.join(QStringLiteral("; "));
+    return wrong.join(QStringLiteral("; "));
 }
 
 DeadCells FindDeadCells(const GamePosition& level)

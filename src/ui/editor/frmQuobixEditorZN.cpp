@@ -97,7 +97,11 @@ frmQuobixEditorZN::frmQuobixEditorZN(QWidget* parent)
     EnablePaste();
 }
 
-frmQuobixEditorZN::~frmQuobixEditorZN() = default;
+frmQuobixEditorZN::~frmQuobixEditorZN()
+{
+    // The analysis watches the level, which goes with this window before its child widgets do.
+    delete analysis;
+}
 
 void frmQuobixEditorZN::BuildMenus()
 {
