@@ -45,14 +45,16 @@ double PeakResidentMiB()
 
 void PrintHeader()
 {
-    std::printf("%-26s %4s %5s  %-16s %6s %9s %11s %11s %7s %6s %9s %9s\n", "level", "obj", "cells",
-        "result", "pushes", "time s", "searched", "stored", "M/s", "B/pos", "store MiB", "RSS MiB");
+    std::printf("%-26s %4s %5s  %-16s %6s %5s %9s %11s %10s %10s %6s %6s %9s %8s\n", "level", "obj",
+        "cells", "result", "pushes", "bound", "time s", "searched", "expanded", "stored", "M/s",
+        "B/pos", "store MiB", "RSS MiB");
 }
 
 // One row of the table: the level solved (and its solution replayed) under the limits.
-void Report(const QString& name, const GamePosition& level, const SolverLimits& limits)
+void Report(const QString& name, const GamePosition& level, const SolverLimits& limits,
+    const SolverTechniques& techniques)
 {
-    const SolveResult result = Solve(level, limits);
+    const SolveResult result = Solve(level, limits, techniques);
     GamePosition replay = level;
     const auto moves = ParseSolution(result.solution);
     const bool checked = result.outcome != SolveOutcome::Solved
@@ -63,9 +65,12 @@ void Report(const QString& name, const GamePosition& level, const SolverLimits& 
         ? static_cast<double>(result.bytesStored) / static_cast<double>(result.positionsStored)
         : 0;
     const SolverBoard board(level);
-    std::printf("%-26s %4d %5d  %-16s %6d %9.3f %11llu %11llu %7.2f %6.1f %9.1f %9.1f%s\n",
+    std::printf("%-26s %4d %5d  %-16s %6d %5d %9.3f %11llu %10llu %10llu %6.2f %6.1f %9.1f "
+                "%8.1f%s\n",
         qPrintable(name), level.ObjectCount(), board.CellCount(), OutcomeName(result),
-        result.pushes, result.seconds, static_cast<unsigned long long>(result.positionsSearched),
+        result.pushes, result.startBound, result.seconds,
+        static_cast<unsigned long long>(result.positionsSearched),
+        static_cast<unsigned long long>(result.positionsExpanded),
         static_cast<unsigned long long>(result.positionsStored), perSecond / 1e6, perPosition,
         static_cast<double>(result.bytesStored) / (1 << 20), PeakResidentMiB(),
         checked ? "" : "  REPLAY FAILED");
@@ -99,13 +104,15 @@ int WriteLevels()
 
 } // namespace
 
-// bench_solver [--seconds S] [--memory MIB] [--only TEXT]: solves the shipped sample levels and
-// the generated set in bench/levels (those whose name holds TEXT) and prints one row each.
-// bench_solver --write-levels: generates the set again.
+// bench_solver [--seconds S] [--memory MIB] [--only TEXT] [--without TECHNIQUE,...]: solves the
+// shipped sample levels and the generated set in bench/levels (those whose name holds TEXT) and
+// prints one row each; the techniques named (start, corrals, partial, incremental, local) are
+// switched off. bench_solver --write-levels: generates the set again.
 int main(int argc, char** argv)
 {
     SolverLimits limits;
     QString only;
+    QStringList without;
     bool capped = true;
     for (int k = 1; k < argc; ++k) {
         const QString arg = QString::fromLocal8Bit(argv[k]);
@@ -118,7 +125,16 @@ int main(int argc, char** argv)
             limits.memoryBytes = value.toULongLong() << 20, ++k;
         else if (arg == QLatin1String("--only"))
             only = value, capped = false, ++k;
+        else if (arg == QLatin1String("--without"))
+            without = value.split(QLatin1Char(',')), ++k;
     }
+    SolverTechniques techniques;
+    for (const auto& [name, on] : { std::pair { "start", &techniques.startChecks },
+             std::pair { "corrals", &techniques.corrals },
+             std::pair { "partial", &techniques.partialExpansion },
+             std::pair { "incremental", &techniques.incrementalBound },
+             std::pair { "local", &techniques.localArea } })
+        *on = !without.contains(QLatin1String(name));
 
     PrintHeader();
     const QDir samples(QStringLiteral(QUOBIX_SOURCE_DIR "/levels"));
@@ -129,14 +145,15 @@ int main(int argc, char** argv)
                 || !LoadLevelFile(folder.filePath(name)))
                 continue;
             Report(QString(name).remove(QStringLiteral(".qbx")), GamePosition::FromLevelLines(),
-                limits);
+                limits, techniques);
         }
 
     // The memory cap: a search that cannot finish within 32 MiB stops there.
     if (capped && LoadLevelFile(generated.filePath(QStringLiteral("open-20o-250c-8.qbx")))) {
         SolverLimits small = limits;
         small.memoryBytes = std::size_t(32) << 20;
-        Report(QStringLiteral("open-20o-250c-8, 32 MiB"), GamePosition::FromLevelLines(), small);
+        Report(QStringLiteral("open-20o-250c-8, 32 MiB"), GamePosition::FromLevelLines(), small,
+            techniques);
     }
     return 0;
 }
