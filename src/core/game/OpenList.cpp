@@ -14,21 +14,29 @@ bool OpenList::Push(int f, int pushes, std::uint32_t first, std::uint32_t count,
         row.byPushes.resize(pushes + 1, nullptr);
     row.highest = std::max(row.highest, pushes);
     Chunk*& top = row.byPushes[pushes];
+    waiting += count;
+    // A run or a lone position just before extends.
     if (top && top->count > 0) {
-        Run& last = top->runs[top->count - 1];
-        if (last.first + last.count == first) {
-            last.count += count;
-            waiting += count;
+        std::uint32_t& last = top->words[top->count - 1];
+        if ((last & RunMark) != 0 && top->words[top->count - 2] + (last & ~RunMark) == first) {
+            last += count;
+            return true;
+        }
+        if ((last & RunMark) == 0 && last + 1 == first && top->count < Chunk::Capacity) {
+            top->words[top->count++] = (count + 1) | RunMark;
             return true;
         }
     }
-    if (!top || top->count == Chunk::Capacity) {
+    const std::uint32_t words = count == 1 ? 1 : 2;
+    if (!top || top->count + words > Chunk::Capacity) {
         Chunk* chunk = spare;
         if (chunk) {
             spare = chunk->next;
         } else {
-            if (!mayAllocate())
+            if (!mayAllocate()) {
+                waiting -= count;
                 return false;
+            }
             owned.push_back(std::make_unique<Chunk>());
             chunk = owned.back().get();
         }
@@ -36,8 +44,9 @@ bool OpenList::Push(int f, int pushes, std::uint32_t first, std::uint32_t count,
         chunk->next = top;
         top = chunk;
     }
-    top->runs[top->count++] = { first, count };
-    waiting += count;
+    top->words[top->count++] = first;
+    if (count > 1)
+        top->words[top->count++] = count | RunMark;
     return true;
 }
 
@@ -50,15 +59,26 @@ bool OpenList::Pop(int f, std::uint32_t& index, int& pushes)
         Chunk*& top = row.byPushes[row.highest];
         if (!top)
             continue;
-        Run& last = top->runs[top->count - 1];
-        index = last.first + --last.count;
-        pushes = row.highest;
-        if (last.count == 0 && --top->count == 0) {
+        std::uint32_t& last = top->words[top->count - 1];
+        if ((last & RunMark) == 0) {
+            index = last;
+            --top->count;
+        } else {
+            // The last of the run goes; a run of one is a lone position again.
+            const std::uint32_t left = (last & ~RunMark) - 1;
+            index = top->words[top->count - 2] + left;
+            if (left == 1)
+                --top->count;
+            else
+                last = left | RunMark;
+        }
+        if (top->count == 0) {
             Chunk* empty = top;
             top = empty->next;
             empty->next = spare;
             spare = empty;
         }
+        pushes = row.highest;
         --waiting;
         return true;
     }

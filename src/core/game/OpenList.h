@@ -10,12 +10,16 @@ namespace quobix::game {
 
 // Positions waiting to be expanded, by f (pushes so far + lower bound) and then by the pushes
 // so far: the smallest f first, and within it the deepest position, which is the nearest to a
-// solution. A run of positions stored one after the other with the same f and pushes (the new
-// children of one expansion) is one entry, so that a waiting position costs well under a
-// byte. Each bucket is a stack of 4 KiB chunks: memory is taken in small steps.
+// solution. A position waiting alone takes one 32-bit word, and a run of positions stored one
+// after the other with the same f and pushes (the new children of one expansion) two: its
+// first and, marked by the top bit, its length. Each bucket is a stack of 1 KiB chunks:
+// memory is taken in small steps.
 class OpenList {
 public:
-    static constexpr std::size_t ChunkBytes = 4096;
+    static constexpr std::size_t ChunkBytes = 1024;
+
+    // Positions are numbered below 2^31.
+    static constexpr std::uint32_t RunMark = 0x80000000u;
 
     // Adds positions first .. first + count - 1; false when mayAllocate refuses a new chunk.
     bool Push(int f, int pushes, std::uint32_t first, std::uint32_t count,
@@ -27,16 +31,12 @@ public:
     std::size_t Bytes() const;
 
 private:
-    struct Run {
-        std::uint32_t first;
-        std::uint32_t count;
-    };
     struct Chunk {
         static constexpr std::uint32_t Capacity
-            = (ChunkBytes - sizeof(void*) - sizeof(std::uint32_t)) / sizeof(Run);
+            = (ChunkBytes - sizeof(void*) - sizeof(std::uint32_t)) / sizeof(std::uint32_t);
         Chunk* next = nullptr;
         std::uint32_t count = 0;
-        Run runs[Capacity];
+        std::uint32_t words[Capacity];
     };
     struct Row {
         std::vector<Chunk*> byPushes;

@@ -1,19 +1,23 @@
 #include "game/PositionStore.h"
 
-#include <cmath>
 #include <cstring>
 
 namespace quobix::game {
 
 namespace {
-    constexpr std::size_t FirstSlots = 64;
+    constexpr std::size_t FirstSlots = 16;
     constexpr std::size_t RehashCheckEvery = 1 << 16;
 
-    // Shard k grows at load 0.45 * 2^(k / Shards): the shards take their turns evenly.
-    std::size_t LimitOf(int shard, std::size_t table, int shards)
+    // A shard grows by a quarter when nine tenths of it are used, so that the index holds its
+    // positions at a load between 0.72 and 0.9 at every size; linear probing stays short
+    // because the hash bits in the slots spare the comparisons.
+    std::size_t LimitOf(std::size_t size) { return size - size / 10; }
+
+    // The slot a probe starts at: the hash scaled to the shard's size, which need not be a
+    // power of two.
+    std::size_t StartOf(std::uint64_t hash, std::size_t size)
     {
-        const double load = 0.45 * std::exp2(static_cast<double>(shard) / shards);
-        return static_cast<std::size_t>(load * static_cast<double>(table));
+        return static_cast<std::size_t>(((hash & 0xFFFFFFFFu) * size) >> 32);
     }
 }
 
@@ -49,9 +53,9 @@ std::uint32_t PositionStore::Find(const unsigned char* key, std::uint64_t hash) 
     const Shard& shard = shards[hash >> (64 - ShardBits)];
     if (shard.table.empty())
         return None;
-    const std::size_t mask = shard.table.size() - 1;
+    const std::size_t size = shard.table.size();
     const std::uint32_t tag = static_cast<std::uint32_t>(hash >> 24) & ~indexMask;
-    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+    for (std::size_t at = StartOf(hash, size);; at = at + 1 == size ? 0 : at + 1) {
         const std::uint32_t slot = shard.table[at];
         if (slot == 0)
             return None;
@@ -64,10 +68,10 @@ std::uint32_t PositionStore::Find(const unsigned char* key, std::uint64_t hash) 
 
 void PositionStore::Place(Shard& shard, std::uint64_t hash, std::uint32_t index) const
 {
-    const std::size_t mask = shard.table.size() - 1;
-    std::size_t at = hash & mask;
+    const std::size_t size = shard.table.size();
+    std::size_t at = StartOf(hash, size);
     while (shard.table[at] != 0)
-        at = (at + 1) & mask;
+        at = at + 1 == size ? 0 : at + 1;
     shard.table[at] = (static_cast<std::uint32_t>(hash >> 24) & ~indexMask) | (index + 1);
     ++shard.used;
 }
@@ -76,7 +80,8 @@ bool PositionStore::Grow(int k, std::size_t otherBytes)
 {
     // During the rehash the old and the new table both exist.
     Shard& shard = shards[k];
-    const std::size_t newSize = shard.table.empty() ? FirstSlots : 2 * shard.table.size();
+    const std::size_t newSize
+        = shard.table.empty() ? FirstSlots : shard.table.size() + shard.table.size() / 4;
     if (Bytes() + newSize * sizeof(std::uint32_t) + otherBytes > cap)
         return false;
     Shard grown;
@@ -90,7 +95,7 @@ bool PositionStore::Grow(int k, std::size_t otherBytes)
         const std::uint32_t index = (slot & indexMask) - 1;
         Place(grown, Hash(Record(index), keyBytes), index);
     }
-    grown.limit = LimitOf(k, newSize, Shards);
+    grown.limit = LimitOf(newSize);
     indexBytes += (newSize - shard.table.size()) * sizeof(std::uint32_t);
     shard = std::move(grown);
     return true;
@@ -102,7 +107,8 @@ std::uint32_t PositionStore::Add(
     const int k = static_cast<int>(hash >> (64 - ShardBits));
     if (shards[k].used + 1 > shards[k].limit && !Grow(k, otherBytes))
         return None;
-    if (count >= indexMask)
+    // The open list marks runs with the top bit of a position's number.
+    if (count >= indexMask || count >= 0x7FFFFFFFu)
         return None;
     if (count % BlockRecords == 0) {
         if (Bytes() + BlockRecords * stride + otherBytes > cap)

@@ -10,10 +10,10 @@ namespace quobix::game {
 
 // The positions the solver has seen, each stored once as a fixed number of key bytes and its
 // push count, in blocks that are never moved, and found again through a hash index of 32-bit
-// table. The index is cut into shards that grow one at a time, each at its own load between
-// 0.45 and 0.9, so that its size follows the positions smoothly instead of doubling at once;
-// the bits a slot does not need for the position's number hold a few bits of its hash, which
-// spare most comparisons with other positions. Memory never passes the cap.
+// slots. The index is cut into shards that grow by a quarter each, one at a time, so that its
+// size follows the positions closely and a rehash is short; the bits a slot does not need for
+// the position's number hold a few bits of its hash, which spare most comparisons with other
+// positions. Memory never passes the cap.
 class PositionStore {
 public:
     static constexpr std::uint32_t None = 0xFFFFFFFFu;
@@ -50,7 +50,7 @@ public:
 private:
     static constexpr int ShardBits = 8;
     static constexpr int Shards = 1 << ShardBits;
-    static constexpr int BlockBits = 12;
+    static constexpr int BlockBits = 10;
     static constexpr std::size_t BlockRecords = std::size_t(1) << BlockBits;
 
     struct Shard {
