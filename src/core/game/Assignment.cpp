@@ -41,6 +41,9 @@ int Assignment::TryRow(int row0, const int* row)
             rowOf[j] = 0;
     Augment(i, row);
     const int tried = Sum(i, row);
+    for (int j = 1; j <= n; ++j)
+        if (rowOf[j] == i)
+            triedTarget = j - 1;
     u.swap(keptU);
     v.swap(keptV);
     rowOf.swap(keptRowOf);

@@ -15,6 +15,8 @@ public:
     int Solve();
     // The least total cost with row i (from 0) replaced by row; the assignment stays as it was.
     int TryRow(int i, const int* row);
+    // The target (from 0) the last TryRow gave its row.
+    int TriedTarget() const { return triedTarget; }
 
 private:
     // Adds row i (1..n) to an optimal assignment of the other rows, leaving one column free.
@@ -22,6 +24,7 @@ private:
     int Sum(int i, const int* row) const;
 
     int n = 0;
+    int triedTarget = 0;
     std::vector<const int*> rows;
     // Indexed from 1; column 0 is the start of each augmenting path.
     std::vector<int> u, v, rowOf, way, minimum;

@@ -2,6 +2,7 @@
 
 #include "game/Assignment.h"
 #include "game/Corrals.h"
+#include "game/FillOrder.h"
 #include "game/OpenList.h"
 #include "game/PositionStore.h"
 #include "game/SolutionNotation.h"
@@ -45,6 +46,7 @@ namespace {
             , allowed(objectCount, 1)
             , key(codec.KeyBytes())
         {
+            fillRank = FillOrder(board);
         }
 
         SolveResult Run(const GamePosition& start);
@@ -53,6 +55,7 @@ namespace {
         struct NewChild {
             int f;
             bool sameObject; // the object the last push moved is pushed again
+            int fillRank; // of the target the pushed object is assigned to
             int to; // where the pushed object stands now
             std::uint64_t hash;
             std::size_t keyAt;
@@ -100,6 +103,7 @@ namespace {
         // The children last stored, from index lastFirst on: where their pushes took an object.
         std::uint32_t lastFirst = 0;
         std::vector<int> lastTo;
+        std::vector<int> fillRank; // of each target: 0 to fill first
         std::vector<unsigned char> newKeys;
         std::uint32_t reachStamp = 0;
         std::uint32_t scratchStamp = 0;
@@ -260,7 +264,8 @@ namespace {
                     const std::uint64_t hash = PositionStore::Hash(key.data(), codec.KeyBytes());
                     const std::uint32_t found = store->Find(key.data(), hash);
                     if (found == PositionStore::None) {
-                        newChildren.push_back({ childF, x == previous, y, hash, newKeys.size() });
+                        newChildren.push_back({ childF, x == previous,
+                            fillRank[assignment.TriedTarget()], y, hash, newKeys.size() });
                         newKeys.insert(newKeys.end(), key.begin(), key.end());
                     } else if (store->Pushes(found) > pushes + 1) {
                         store->SetPushes(found, pushes + 1);
@@ -290,10 +295,15 @@ namespace {
         if (pushes > MaxPushes)
             return newChildren.empty();
         // The new children of one f are stored one after another: one entry of the open list.
-        // The last stored is taken first: the object moved last goes on.
+        // The last stored is taken first: the object moved last goes on, and among the others
+        // the one bound for the target to fill first.
         std::stable_sort(
             newChildren.begin(), newChildren.end(), [](const NewChild& a, const NewChild& b) {
-                return a.f < b.f || (a.f == b.f && a.sameObject < b.sameObject);
+                if (a.f != b.f)
+                    return a.f < b.f;
+                if (a.sameObject != b.sameObject)
+                    return a.sameObject < b.sameObject;
+                return a.fillRank > b.fillRank;
             });
         lastFirst = static_cast<std::uint32_t>(store->Size());
         lastTo.clear();
