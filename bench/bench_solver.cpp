@@ -106,8 +106,9 @@ int WriteLevels()
 
 // bench_solver [--seconds S] [--memory MIB] [--only TEXT] [--without TECHNIQUE,...]: solves the
 // shipped sample levels and the generated set in bench/levels (those whose name holds TEXT) and
-// prints one row each; the techniques named (start, corrals, partial, incremental, local) are
-// switched off. bench_solver --write-levels: generates the set again.
+// prints one row each; the techniques named (start, corrals, partial, incremental, local,
+// ordering) are switched off. Without --only, or with --cap-only alone, a last row checks that
+// a search stops at a 32 MiB cap. bench_solver --write-levels: generates the set again.
 int main(int argc, char** argv)
 {
     SolverLimits limits;
@@ -125,6 +126,8 @@ int main(int argc, char** argv)
             limits.memoryBytes = value.toULongLong() << 20, ++k;
         else if (arg == QLatin1String("--only"))
             only = value, capped = false, ++k;
+        else if (arg == QLatin1String("--cap-only"))
+            only = QStringLiteral("no level"), capped = true;
         else if (arg == QLatin1String("--without"))
             without = value.split(QLatin1Char(',')), ++k;
     }
@@ -133,7 +136,8 @@ int main(int argc, char** argv)
              std::pair { "corrals", &techniques.corrals },
              std::pair { "partial", &techniques.partialExpansion },
              std::pair { "incremental", &techniques.incrementalBound },
-             std::pair { "local", &techniques.localArea } })
+             std::pair { "local", &techniques.localArea },
+             std::pair { "ordering", &techniques.ordering } })
         *on = !without.contains(QLatin1String(name));
 
     PrintHeader();
@@ -149,10 +153,10 @@ int main(int argc, char** argv)
         }
 
     // The memory cap: a search that cannot finish within 32 MiB stops there.
-    if (capped && LoadLevelFile(generated.filePath(QStringLiteral("open-20o-250c-8.qbx")))) {
+    if (capped && LoadLevelFile(generated.filePath(QStringLiteral("dense-20o-100c-22.qbx")))) {
         SolverLimits small = limits;
         small.memoryBytes = std::size_t(32) << 20;
-        Report(QStringLiteral("open-20o-250c-8, 32 MiB"), GamePosition::FromLevelLines(), small,
+        Report(QStringLiteral("dense-20o-100c-22, 32 MiB"), GamePosition::FromLevelLines(), small,
             techniques);
     }
     return 0;

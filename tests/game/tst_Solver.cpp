@@ -163,7 +163,7 @@ private slots:
         const GamePosition level = Level(HardLevel());
         for (const auto& [limits, limit] :
             { std::pair { SolverLimits { 0.2, 1 << 30 }, SolveLimit::Time },
-                std::pair { SolverLimits { 60, 1 << 19 }, SolveLimit::Memory } }) {
+                std::pair { SolverLimits { 60, 1 << 18 }, SolveLimit::Memory } }) {
             const SolveResult result = Solve(level, limits);
             QCOMPARE(result.outcome, SolveOutcome::GaveUp);
             QCOMPARE(result.limit, limit);

@@ -46,7 +46,6 @@ namespace {
             , allowed(objectCount, 1)
             , key(codec.KeyBytes())
         {
-            fillRank = FillOrder(board);
         }
 
         SolveResult Run(const GamePosition& start);
@@ -297,9 +296,10 @@ namespace {
         // The new children of one f are stored one after another: one entry of the open list.
         // The last stored is taken first: the object moved last goes on, and among the others
         // the one bound for the target to fill first.
-        std::stable_sort(
-            newChildren.begin(), newChildren.end(), [](const NewChild& a, const NewChild& b) {
-                if (a.f != b.f)
+        const bool ordering = techniques.ordering;
+        std::stable_sort(newChildren.begin(), newChildren.end(),
+            [ordering](const NewChild& a, const NewChild& b) {
+                if (a.f != b.f || !ordering)
                     return a.f < b.f;
                 if (a.sameObject != b.sameObject)
                     return a.sameObject < b.sameObject;
@@ -433,6 +433,7 @@ namespace {
         if (h0 >= SolverBoard::Unreachable || (techniques.startChecks && StartIsHopeless(board)))
             return finish(SolveOutcome::Unsolvable);
 
+        fillRank = techniques.ordering ? FillOrder(board) : std::vector<int>(objectCount, 0);
         store = std::make_unique<PositionStore>(
             codec.KeyBytes(), limits.memoryBytes, [this] { return OverLimit(); });
         for (int object : objects)

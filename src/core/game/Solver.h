@@ -52,6 +52,9 @@ struct SolverTechniques {
     bool incrementalBound = true;
     // A child's man area from its parent's where the push can neither part nor join areas.
     bool localArea = true;
+    // Of the children with the same f, those that push the object moved last again, and then
+    // those bound for the target to fill first, are expanded first.
+    bool ordering = true;
 };
 
 // Shared with another thread: Cancel is honoured within a fraction of a millisecond of search,
