@@ -21,10 +21,15 @@ namespace {
         std::vector<int> reached;
         seenPair[queue[0]] = 1;
         int stamp = 0;
-        for (std::size_t at = 0; at < queue.size(); ++at) {
+        std::vector<char> counted(n, 0);
+        // Once every target is reached there is nothing more to learn.
+        for (std::size_t at = 0;
+             at < queue.size() && static_cast<int>(reached.size()) < board.TargetCount(); ++at) {
             const int x = queue[at] / n;
-            if (board.IsTarget(x))
+            if (board.IsTarget(x) && !counted[x]) {
+                counted[x] = 1;
                 reached.push_back(x);
+            }
             ++stamp;
             stack.assign(1, queue[at] % n);
             walk[stack[0]] = stamp;
