@@ -50,6 +50,14 @@ int Assignment::TryRow(int row0, const int* row)
     return tried;
 }
 
+int Assignment::TargetOf(int i) const
+{
+    for (int j = 1; j <= n; ++j)
+        if (rowOf[j] == i + 1)
+            return j - 1;
+    return 0;
+}
+
 void Assignment::Augment(int i, const int* row)
 {
     rowOf[0] = i;

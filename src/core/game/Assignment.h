@@ -17,6 +17,8 @@ public:
     int TryRow(int i, const int* row);
     // The target (from 0) the last TryRow gave its row.
     int TriedTarget() const { return triedTarget; }
+    // The target (from 0) row i (from 0) has in the solved assignment.
+    int TargetOf(int i) const;
 
 private:
     // Adds row i (1..n) to an optimal assignment of the other rows, leaving one column free.

@@ -230,13 +230,15 @@ namespace {
                     || board.IsDead(y))
                     continue;
                 ++searched;
-                int childH;
+                int childH, target;
                 if (techniques.incrementalBound) {
                     childH = assignment.TryRow(i, board.DistanceRow(y));
+                    target = assignment.TriedTarget();
                 } else {
                     std::copy(objects.begin(), objects.end(), child.begin());
                     child[i] = y;
                     childH = board.LowerBound(child.data(), objectCount, fresh);
+                    target = fresh.TargetOf(i);
                 }
                 if (childH >= SolverBoard::Unreachable)
                     continue;
@@ -263,8 +265,8 @@ namespace {
                     const std::uint64_t hash = PositionStore::Hash(key.data(), codec.KeyBytes());
                     const std::uint32_t found = store->Find(key.data(), hash);
                     if (found == PositionStore::None) {
-                        newChildren.push_back({ childF, x == previous,
-                            fillRank[assignment.TriedTarget()], y, hash, newKeys.size() });
+                        newChildren.push_back(
+                            { childF, x == previous, fillRank[target], y, hash, newKeys.size() });
                         newKeys.insert(newKeys.end(), key.begin(), key.end());
                     } else if (store->Pushes(found) > pushes + 1) {
                         store->SetPushes(found, pushes + 1);
