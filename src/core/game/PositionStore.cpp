@@ -5,25 +5,42 @@
 namespace quobix::game {
 
 namespace {
-    constexpr std::uint16_t ExpandedBit = 0x8000;
-    constexpr std::size_t FirstSlots = 1 << 12;
+    constexpr std::size_t FirstSlots = 16;
     constexpr std::size_t RehashCheckEvery = 1 << 16;
+
+    // A shard grows by a quarter when nine tenths of it are used, so that the index holds its
+    // positions at a load between 0.72 and 0.9 at every size; linear probing stays short
+    // because the hash bits in the slots spare the comparisons.
+    std::size_t LimitOf(std::size_t size) { return size - size / 10; }
+
+    // The slot a probe starts at: the hash scaled to the shard's size, which need not be a
+    // power of two.
+    std::size_t StartOf(std::uint64_t hash, std::size_t size)
+    {
+        return static_cast<std::size_t>(((hash & 0xFFFFFFFFu) * size) >> 32);
+    }
 }
 
-PositionStore::PositionStore(int stateBytes, std::size_t memoryCap, std::function<bool()> stop)
-    : stateBytes(stateBytes)
-    , stride(static_cast<std::size_t>(stateBytes) + 6)
+PositionStore::PositionStore(int keyBytes, std::size_t memoryCap, std::function<bool()> stop)
+    : keyBytes(keyBytes)
+    , stride(static_cast<std::size_t>(keyBytes) + 2)
     , cap(memoryCap)
     , shouldStop(std::move(stop))
 {
+    // No more positions than the cap has room for: the rest of a slot holds hash bits.
+    const std::size_t most = memoryCap / stride + 1;
+    indexBits = 1;
+    while (indexBits < 32 && (std::size_t(1) << indexBits) <= most)
+        ++indexBits;
+    indexMask = indexBits == 32 ? 0xFFFFFFFFu : (1u << indexBits) - 1;
 }
 
-std::uint64_t PositionStore::Hash(const unsigned char* state, int bytes)
+std::uint64_t PositionStore::Hash(const unsigned char* key, int bytes)
 {
     std::uint64_t hash = 0x243F6A8885A308D3ull ^ static_cast<std::uint64_t>(bytes);
     for (int at = 0; at < bytes; at += 8) {
         std::uint64_t word = 0;
-        std::memcpy(&word, state + at, static_cast<std::size_t>(bytes - at < 8 ? bytes - at : 8));
+        std::memcpy(&word, key + at, static_cast<std::size_t>(bytes - at < 8 ? bytes - at : 8));
         hash = (hash ^ word) * 0x9E3779B97F4A7C15ull;
         hash ^= hash >> 29;
     }
@@ -31,107 +48,80 @@ std::uint64_t PositionStore::Hash(const unsigned char* state, int bytes)
     return hash ^ (hash >> 31);
 }
 
-std::uint32_t PositionStore::Find(const unsigned char* state, std::uint64_t hash) const
+std::uint32_t PositionStore::Find(const unsigned char* key, std::uint64_t hash) const
 {
-    if (buckets.empty())
+    const Shard& shard = shards[hash >> (64 - ShardBits)];
+    if (shard.table.empty())
         return None;
-    const std::size_t mask = buckets.size() - 1;
-    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
-        const std::uint32_t slot = buckets[at];
+    const std::size_t size = shard.table.size();
+    const std::uint32_t tag = static_cast<std::uint32_t>(hash >> 24) & ~indexMask;
+    for (std::size_t at = StartOf(hash, size);; at = at + 1 == size ? 0 : at + 1) {
+        const std::uint32_t slot = shard.table[at];
         if (slot == 0)
             return None;
-        if (std::memcmp(Record(slot - 1), state, static_cast<std::size_t>(stateBytes)) == 0)
-            return slot - 1;
+        if ((slot & ~indexMask) == tag
+            && std::memcmp(Record((slot & indexMask) - 1), key, static_cast<std::size_t>(keyBytes))
+                == 0)
+            return (slot & indexMask) - 1;
     }
 }
 
-bool PositionStore::Grow(std::size_t otherBytes)
+void PositionStore::Place(Shard& shard, std::uint64_t hash, std::uint32_t index) const
+{
+    const std::size_t size = shard.table.size();
+    std::size_t at = StartOf(hash, size);
+    while (shard.table[at] != 0)
+        at = at + 1 == size ? 0 : at + 1;
+    shard.table[at] = (static_cast<std::uint32_t>(hash >> 24) & ~indexMask) | (index + 1);
+    ++shard.used;
+}
+
+bool PositionStore::Grow(int k, std::size_t otherBytes)
 {
     // During the rehash the old and the new table both exist.
-    const std::size_t newSize = buckets.empty() ? FirstSlots : 2 * buckets.size();
+    Shard& shard = shards[k];
+    const std::size_t newSize
+        = shard.table.empty() ? FirstSlots : shard.table.size() + shard.table.size() / 4;
     if (Bytes() + newSize * sizeof(std::uint32_t) + otherBytes > cap)
         return false;
-    std::vector<std::uint32_t> grown(newSize, 0);
-    const std::size_t mask = newSize - 1;
-    for (std::size_t index = 0; index < count; ++index) {
-        if (index % RehashCheckEvery == RehashCheckEvery - 1 && shouldStop && shouldStop())
+    Shard grown;
+    grown.table.assign(newSize, 0);
+    std::size_t moved = 0;
+    for (std::uint32_t slot : shard.table) {
+        if (slot == 0)
+            continue;
+        if (++moved % RehashCheckEvery == 0 && shouldStop && shouldStop())
             return false;
-        const auto* state = Record(static_cast<std::uint32_t>(index));
-        std::size_t at = Hash(state, stateBytes) & mask;
-        while (grown[at] != 0)
-            at = (at + 1) & mask;
-        grown[at] = static_cast<std::uint32_t>(index + 1);
+        const std::uint32_t index = (slot & indexMask) - 1;
+        Place(grown, Hash(Record(index), keyBytes), index);
     }
-    buckets.swap(grown);
+    grown.limit = LimitOf(newSize);
+    indexBytes += (newSize - shard.table.size()) * sizeof(std::uint32_t);
+    shard = std::move(grown);
     return true;
 }
 
-std::uint32_t PositionStore::Add(const unsigned char* state, std::uint64_t hash,
-    std::uint32_t parent, int pushes, std::size_t otherBytes)
+std::uint32_t PositionStore::Add(
+    const unsigned char* key, std::uint64_t hash, int pushes, std::size_t otherBytes)
 {
-    // At most three quarters of the buckets in use keeps the probes short.
-    if (4 * (count + 1) > 3 * buckets.size() && !Grow(otherBytes))
+    const int k = static_cast<int>(hash >> (64 - ShardBits));
+    if (shards[k].used + 1 > shards[k].limit && !Grow(k, otherBytes))
         return None;
-    if (count == None - 1)
+    // The open list marks runs with the top bit of a position's number.
+    if (count >= indexMask || count >= 0x7FFFFFFFu)
         return None;
     if (count % BlockRecords == 0) {
         if (Bytes() + BlockRecords * stride + otherBytes > cap)
             return None;
         blocks.emplace_back(new unsigned char[BlockRecords * stride]);
+        recordBytes += BlockRecords * stride;
     }
     const auto index = static_cast<std::uint32_t>(count++);
     unsigned char* record = Record(index);
-    std::memcpy(record, state, static_cast<std::size_t>(stateBytes));
-    SetPath(index, parent, pushes);
-    const std::size_t mask = buckets.size() - 1;
-    std::size_t at = hash & mask;
-    while (buckets[at] != 0)
-        at = (at + 1) & mask;
-    buckets[at] = index + 1;
+    std::memcpy(record, key, static_cast<std::size_t>(keyBytes));
+    SetPushes(index, pushes);
+    Place(shards[k], hash, index);
     return index;
-}
-
-std::uint32_t PositionStore::Parent(std::uint32_t index) const
-{
-    std::uint32_t parent;
-    std::memcpy(&parent, Record(index) + stateBytes, sizeof parent);
-    return parent;
-}
-
-int PositionStore::Pushes(std::uint32_t index) const
-{
-    std::uint16_t pushes;
-    std::memcpy(&pushes, Record(index) + stateBytes + 4, sizeof pushes);
-    return pushes & ~ExpandedBit;
-}
-
-bool PositionStore::Expanded(std::uint32_t index) const
-{
-    std::uint16_t pushes;
-    std::memcpy(&pushes, Record(index) + stateBytes + 4, sizeof pushes);
-    return (pushes & ExpandedBit) != 0;
-}
-
-void PositionStore::SetPath(std::uint32_t index, std::uint32_t parent, int pushes)
-{
-    unsigned char* record = Record(index);
-    const auto value = static_cast<std::uint16_t>(pushes);
-    std::memcpy(record + stateBytes, &parent, sizeof parent);
-    std::memcpy(record + stateBytes + 4, &value, sizeof value);
-}
-
-void PositionStore::MarkExpanded(std::uint32_t index)
-{
-    std::uint16_t pushes;
-    unsigned char* at = Record(index) + stateBytes + 4;
-    std::memcpy(&pushes, at, sizeof pushes);
-    pushes |= ExpandedBit;
-    std::memcpy(at, &pushes, sizeof pushes);
-}
-
-std::size_t PositionStore::Bytes() const
-{
-    return blocks.size() * BlockRecords * stride + buckets.size() * sizeof(std::uint32_t);
 }
 
 } // namespace quobix::game

@@ -1,12 +1,17 @@
 #include "game/Solver.h"
 
+#include "game/Assignment.h"
+#include "game/Corrals.h"
+#include "game/FillOrder.h"
+#include "game/OpenList.h"
 #include "game/PositionStore.h"
 #include "game/SolutionNotation.h"
 #include "game/SolverBoard.h"
+#include "game/StartChecks.h"
+#include "game/StateCodec.h"
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <iterator>
 #include <memory>
 
@@ -15,94 +20,21 @@ namespace quobix::game {
 namespace {
     using Clock = std::chrono::steady_clock;
     constexpr int Directions = geometry::DirectionCount;
-    constexpr int MaxPushes = 0x7FFE; // the store keeps pushes in 15 bits
+    constexpr int Opposite[Directions] = { 5, 4, 3, 2, 1, 0 };
+    constexpr int MaxPushes = 0x7FFE; // the store keeps pushes in 16 bits
     constexpr int CheckEvery = 128; // expansions between looks at the clock and at Cancel
-
-    // Positions waiting to be expanded, by f = pushes + lower bound and then by the lower
-    // bound alone: the smallest f first, and within it the position nearest to a solution.
-    // Each bucket is a stack of 4 KiB chunks, so that memory is taken in small steps.
-    class OpenList {
-    public:
-        static constexpr std::size_t ChunkBytes = 4096;
-
-        bool Push(int f, int h, std::uint32_t index, const std::function<bool()>& mayAllocate)
-        {
-            if (static_cast<int>(buckets.size()) <= f)
-                buckets.resize(f + 1);
-            auto& row = buckets[f];
-            if (static_cast<int>(row.size()) <= h)
-                row.resize(h + 1, nullptr);
-            Chunk*& top = row[h];
-            if (!top || top->count == Chunk::Capacity) {
-                Chunk* chunk = spare;
-                if (chunk) {
-                    spare = chunk->next;
-                } else {
-                    if (!mayAllocate())
-                        return false;
-                    owned.push_back(std::make_unique<Chunk>());
-                    chunk = owned.back().get();
-                }
-                chunk->count = 0;
-                chunk->next = top;
-                top = chunk;
-            }
-            top->entries[top->count++] = index;
-            ++entries;
-            return true;
-        }
-
-        bool Pop(int f, std::uint32_t& index, int& h)
-        {
-            if (f >= static_cast<int>(buckets.size()))
-                return false;
-            auto& row = buckets[f];
-            for (h = 0; h < static_cast<int>(row.size()); ++h) {
-                Chunk*& top = row[h];
-                if (!top)
-                    continue;
-                index = top->entries[--top->count];
-                if (top->count == 0) {
-                    Chunk* empty = top;
-                    top = empty->next;
-                    empty->next = spare;
-                    spare = empty;
-                }
-                --entries;
-                return true;
-            }
-            return false;
-        }
-
-        bool Empty() const { return entries == 0; }
-        std::size_t Bytes() const
-        {
-            std::size_t bytes = owned.size() * ChunkBytes;
-            for (const auto& row : buckets)
-                bytes += row.capacity() * sizeof(Chunk*);
-            return bytes + buckets.capacity() * sizeof(buckets[0]);
-        }
-
-    private:
-        struct Chunk {
-            static constexpr std::uint32_t Capacity
-                = (ChunkBytes - sizeof(void*) - sizeof(std::uint32_t)) / sizeof(std::uint32_t);
-            Chunk* next = nullptr;
-            std::uint32_t count = 0;
-            std::uint32_t entries[Capacity];
-        };
-        std::vector<std::vector<Chunk*>> buckets;
-        std::vector<std::unique_ptr<Chunk>> owned;
-        Chunk* spare = nullptr;
-        std::size_t entries = 0;
-    };
+    constexpr int NoF = 1 << 30;
 
     class Search {
     public:
-        Search(const SolverBoard& board, const SolverLimits& limits, SolveControl* control)
+        Search(const SolverBoard& board, const SolverLimits& limits,
+            const SolverTechniques& techniques, SolveControl* control)
             : board(board)
             , limits(limits)
+            , techniques(techniques)
             , control(control)
+            , codec(board, static_cast<int>(board.StartObjects().size()))
+            , corrals(board)
             , cells(board.CellCount())
             , objectCount(static_cast<int>(board.StartObjects().size()))
             , occupied(cells, 0)
@@ -111,36 +43,52 @@ namespace {
             , stack(cells, 0)
             , objects(objectCount)
             , child(objectCount)
+            , allowed(objectCount, 1)
+            , key(codec.KeyBytes())
         {
-            while ((1 << bits) < cells)
-                ++bits;
-            stateBytes = std::max(1, ((objectCount + 1) * bits + 7) / 8);
-            packed.resize(stateBytes);
-            for (int d = 0; d < Directions; ++d)
-                opposite[d] = static_cast<int>(geometry::Opposite(static_cast<Direction>(d)));
         }
 
         SolveResult Run(const GamePosition& start);
 
     private:
-        void Pack(const int* objects, int man, unsigned char* out) const;
-        void Unpack(const unsigned char* in, int* objects, int& man) const;
-        // Marks the cells the man reaches from cell with stamp in marks; returns the lowest.
-        int Flood(int from, std::vector<std::uint32_t>& marks, std::uint32_t stamp);
+        struct NewChild {
+            int f;
+            bool sameObject; // the object the last push moved is pushed again
+            int fillRank; // of the target the pushed object is assigned to
+            int to; // where the pushed object stands now
+            std::uint64_t hash;
+            std::size_t keyAt;
+        };
+
+        // Marks the cells the man reaches from cell with stamp in marks; returns the lowest,
+        // and the next lowest in second (cells when there is none).
+        int Flood(int from, std::vector<std::uint32_t>& marks, std::uint32_t stamp, int* second);
+        // The lowest cell of the man's area after the push of the object on x to y, the man
+        // now on x; occupied already shows the push.
+        int ChildMan(int x, int y, int lowest, int second);
+        // Whether the free neighbours of cell form more than one unbroken arc around it.
+        bool ArcsBroken(int cell) const;
         // Expands one position taken from the open list at f; false when a limit stopped it.
-        bool Expand(std::uint32_t index, int pushes, int f);
+        bool Expand(std::uint32_t index, int pushes, int f, bool& solved);
+        bool AddChildren(int pushes);
         bool OverLimit();
         bool MayAllocate(std::size_t bytes) const;
-        std::vector<GameMove> Moves(const GamePosition& start, std::uint32_t goal) const;
+        std::size_t OtherBytes() const { return open.Bytes() + board.Bytes(); }
+        // The stored positions from the start to goal, found backwards: each has a predecessor
+        // stored with one push fewer.
+        std::vector<std::vector<int>> Chain(std::uint32_t goal);
+        std::vector<GameMove> Moves(const GamePosition& start, std::uint32_t goal);
 
         const SolverBoard& board;
         SolverLimits limits;
+        SolverTechniques techniques;
         SolveControl* control;
+        StateCodec codec;
+        CorralFinder corrals;
+        Assignment assignment; // the bound of the position being expanded
+        Assignment fresh;
         int cells;
         int objectCount;
-        int bits = 1;
-        int stateBytes = 1;
-        int opposite[Directions];
         std::vector<std::uint8_t> occupied;
         std::vector<std::uint32_t> reach;
         std::vector<std::uint32_t> scratch;
@@ -148,7 +96,14 @@ namespace {
         // Work space of Expand.
         std::vector<int> objects;
         std::vector<int> child;
-        std::vector<unsigned char> packed;
+        std::vector<std::uint8_t> allowed;
+        std::vector<unsigned char> key;
+        std::vector<NewChild> newChildren;
+        // The children last stored, from index lastFirst on: where their pushes took an object.
+        std::uint32_t lastFirst = 0;
+        std::vector<int> lastTo;
+        std::vector<int> fillRank; // of each target: 0 to fill first
+        std::vector<unsigned char> newKeys;
         std::uint32_t reachStamp = 0;
         std::uint32_t scratchStamp = 0;
         std::unique_ptr<PositionStore> store;
@@ -159,72 +114,64 @@ namespace {
         SolveLimit stoppedBy = SolveLimit::None;
     };
 
-    void Search::Pack(const int* objects, int man, unsigned char* out) const
-    {
-        std::memset(out, 0, static_cast<std::size_t>(stateBytes));
-        std::uint64_t buffer = 0;
-        int buffered = 0;
-        int at = 0;
-        auto put = [&](int value) {
-            buffer |= static_cast<std::uint64_t>(value) << buffered;
-            buffered += bits;
-            while (buffered >= 8) {
-                out[at++] = static_cast<unsigned char>(buffer);
-                buffer >>= 8;
-                buffered -= 8;
-            }
-        };
-        for (int k = 0; k < objectCount; ++k)
-            put(objects[k]);
-        put(man);
-        if (buffered > 0)
-            out[at] = static_cast<unsigned char>(buffer);
-    }
-
-    void Search::Unpack(const unsigned char* in, int* objects, int& man) const
-    {
-        std::uint64_t buffer = 0;
-        int buffered = 0;
-        int at = 0;
-        const std::uint64_t mask = (std::uint64_t(1) << bits) - 1;
-        auto take = [&]() {
-            while (buffered < bits) {
-                buffer |= static_cast<std::uint64_t>(in[at++]) << buffered;
-                buffered += 8;
-            }
-            const int value = static_cast<int>(buffer & mask);
-            buffer >>= bits;
-            buffered -= bits;
-            return value;
-        };
-        for (int k = 0; k < objectCount; ++k)
-            objects[k] = take();
-        man = take();
-    }
-
-    int Search::Flood(int from, std::vector<std::uint32_t>& marks, std::uint32_t stamp)
+    int Search::Flood(int from, std::vector<std::uint32_t>& marks, std::uint32_t stamp, int* second)
     {
         int lowest = from;
+        int next = cells;
         int top = 0;
         marks[from] = stamp;
         stack[top++] = from;
         while (top > 0) {
             const int here = stack[--top];
             for (int d = 0; d < Directions; ++d) {
-                const int next = board.Neighbour(here, d);
-                if (next < 0 || marks[next] == stamp || occupied[next])
+                const int cell = board.Neighbour(here, d);
+                if (cell < 0 || marks[cell] == stamp || occupied[cell])
                     continue;
-                marks[next] = stamp;
-                stack[top++] = next;
-                lowest = std::min(lowest, next);
+                marks[cell] = stamp;
+                stack[top++] = cell;
+                if (cell < lowest) {
+                    next = lowest;
+                    lowest = cell;
+                } else if (cell < next) {
+                    next = cell;
+                }
             }
         }
+        if (second)
+            *second = next;
         return lowest;
+    }
+
+    bool Search::ArcsBroken(int cell) const
+    {
+        int starts = 0;
+        int previous = board.RingNeighbour(cell, 5);
+        bool wasFree = previous >= 0 && !occupied[previous];
+        for (int k = 0; k < Directions; ++k) {
+            const int next = board.RingNeighbour(cell, k);
+            const bool free = next >= 0 && !occupied[next];
+            starts += free && !wasFree;
+            wasFree = free;
+        }
+        return starts > 1;
+    }
+
+    int Search::ChildMan(int x, int y, int lowest, int second)
+    {
+        // Neighbours of a cell that follow each other around it touch, so a cell whose free
+        // neighbours form one arc neither joins two areas when freed nor parts one when taken.
+        if (techniques.localArea && !ArcsBroken(x)) {
+            if (reach[y] != reachStamp)
+                return std::min(lowest, x);
+            if (!ArcsBroken(y))
+                return std::min(y == lowest ? second : lowest, x);
+        }
+        return Flood(x, scratch, ++scratchStamp, nullptr);
     }
 
     bool Search::MayAllocate(std::size_t bytes) const
     {
-        return store->Bytes() + open.Bytes() + board.Bytes() + bytes <= limits.memoryBytes;
+        return store->Bytes() + OtherBytes() + bytes <= limits.memoryBytes;
     }
 
     bool Search::OverLimit()
@@ -244,65 +191,87 @@ namespace {
         return false;
     }
 
-    bool Search::Expand(std::uint32_t index, int pushes, int f)
+    bool Search::Expand(std::uint32_t index, int pushes, int f, bool& solved)
     {
         int man = 0;
-        Unpack(store->State(index), objects.data(), man);
+        codec.Unpack(store->Key(index), objects.data(), man);
+        const int h = board.LowerBound(objects.data(), objectCount, assignment);
+        if (h == 0) {
+            solved = true;
+            return true;
+        }
         for (int object : objects)
             occupied[object] = 1;
-        Flood(man, reach, ++reachStamp);
-        const auto allocate = [this] { return MayAllocate(OpenList::ChunkBytes); };
+        int second = cells;
+        const int lowest = Flood(man, reach, ++reachStamp, &second);
+        bool restricted = false;
+        if (techniques.corrals) {
+            const int pushesIn
+                = corrals.Find(occupied, reach, reachStamp, objects.data(), objectCount, allowed);
+            restricted = pushesIn != CorralFinder::NoCorral;
+        }
 
+        // The cell the push that led here took its object to, when known.
+        const int previous = index >= lastFirst && index - lastFirst < lastTo.size()
+            ? lastTo[index - lastFirst]
+            : -1;
+        int nextF = NoF;
+        newChildren.clear();
+        newKeys.clear();
         bool ok = true;
         for (int i = 0; i < objectCount && ok; ++i) {
+            if (restricted && !allowed[i])
+                continue;
             const int x = objects[i];
             for (int d = 0; d < Directions && ok; ++d) {
-                const int behind = board.Neighbour(x, opposite[d]);
+                const int behind = board.Neighbour(x, Opposite[d]);
                 const int y = board.Neighbour(x, d);
                 if (behind < 0 || reach[behind] != reachStamp || y < 0 || occupied[y]
                     || board.IsDead(y))
                     continue;
                 ++searched;
+                int childH, target;
+                if (techniques.incrementalBound) {
+                    childH = assignment.TryRow(i, board.DistanceRow(y));
+                    target = assignment.TriedTarget();
+                } else {
+                    std::copy(objects.begin(), objects.end(), child.begin());
+                    child[i] = y;
+                    childH = board.LowerBound(child.data(), objectCount, fresh);
+                    target = fresh.TargetOf(i);
+                }
+                if (childH >= SolverBoard::Unreachable)
+                    continue;
+                const int childF = pushes + 1 + childH;
+                if (techniques.partialExpansion && childF != f) {
+                    // Children below f were kept when this position was expanded before.
+                    if (childF > f)
+                        nextF = std::min(nextF, childF);
+                    continue;
+                }
                 occupied[x] = 0;
                 occupied[y] = 1;
                 if (!board.FrozenOffTarget(y, occupied)) {
-                    const int childMan = Flood(x, scratch, ++scratchStamp);
+                    const int childMan = ChildMan(x, y, lowest, second);
                     // The objects stay sorted: move y to its place.
                     std::copy(objects.begin(), objects.end(), child.begin());
                     int k = i;
                     child[k] = y;
-                    while (k > 0 && child[k - 1] > child[k]) {
+                    for (; k > 0 && child[k - 1] > child[k]; --k)
                         std::swap(child[k - 1], child[k]);
-                        --k;
-                    }
-                    while (k + 1 < objectCount && child[k + 1] < child[k]) {
+                    for (; k + 1 < objectCount && child[k + 1] < child[k]; ++k)
                         std::swap(child[k + 1], child[k]);
-                        ++k;
-                    }
-                    Pack(child.data(), childMan, packed.data());
-                    const std::uint64_t hash = PositionStore::Hash(packed.data(), stateBytes);
-                    const std::uint32_t found = store->Find(packed.data(), hash);
-                    const int childPushes = pushes + 1;
-                    if (found == PositionStore::None
-                        || (!store->Expanded(found) && store->Pushes(found) > childPushes)) {
-                        const int h = board.LowerBound(child.data(), objectCount);
-                        if (h < SolverBoard::Unreachable) {
-                            std::uint32_t at = found;
-                            if (found == PositionStore::None)
-                                at = store->Add(packed.data(), hash, index, childPushes,
-                                    open.Bytes() + board.Bytes());
-                            else
-                                store->SetPath(found, index, childPushes);
-                            // Never below the f being expanded, so that nothing is left
-                            // behind, even should the bound ever fall by more than one.
-                            if (at == PositionStore::None || childPushes > MaxPushes
-                                || !open.Push(std::max(f, childPushes + h), h, at, allocate)) {
-                                // A rehash may have stopped for the clock or for Cancel.
-                                if (stoppedBy == SolveLimit::None)
-                                    stoppedBy = SolveLimit::Memory;
-                                ok = false;
-                            }
-                        }
+                    codec.Pack(child.data(), childMan, key.data());
+                    const std::uint64_t hash = PositionStore::Hash(key.data(), codec.KeyBytes());
+                    const std::uint32_t found = store->Find(key.data(), hash);
+                    if (found == PositionStore::None) {
+                        newChildren.push_back(
+                            { childF, x == previous, fillRank[target], y, hash, newKeys.size() });
+                        newKeys.insert(newKeys.end(), key.begin(), key.end());
+                    } else if (store->Pushes(found) > pushes + 1) {
+                        store->SetPushes(found, pushes + 1);
+                        ok = open.Push(childF, pushes + 1, found, 1,
+                            [this] { return MayAllocate(OpenList::ChunkBytes); });
                     }
                 }
                 occupied[x] = 1;
@@ -311,25 +280,105 @@ namespace {
         }
         for (int object : objects)
             occupied[object] = 0;
+        ok = ok && AddChildren(pushes + 1);
+        if (ok && nextF != NoF)
+            ok = open.Push(
+                nextF, pushes, index, 1, [this] { return MayAllocate(OpenList::ChunkBytes); });
+        if (!ok && stoppedBy == SolveLimit::None)
+            stoppedBy = SolveLimit::Memory; // a rehash may have stopped for the clock or Cancel
         if (ok && ++expansions % CheckEvery == 0 && OverLimit())
             ok = false;
         return ok;
     }
 
-    std::vector<GameMove> Search::Moves(const GamePosition& start, std::uint32_t goal) const
+    bool Search::AddChildren(int pushes)
     {
-        std::vector<std::uint32_t> chain;
-        for (std::uint32_t at = goal; at != PositionStore::None; at = store->Parent(at))
-            chain.push_back(at);
-        std::reverse(chain.begin(), chain.end());
+        if (pushes > MaxPushes)
+            return newChildren.empty();
+        // The new children of one f are stored one after another: one entry of the open list.
+        // The last stored is taken first: the object moved last goes on, and among the others
+        // the one bound for the target to fill first.
+        const bool ordering = techniques.ordering;
+        std::stable_sort(newChildren.begin(), newChildren.end(),
+            [ordering](const NewChild& a, const NewChild& b) {
+                if (a.f != b.f || !ordering)
+                    return a.f < b.f;
+                if (a.sameObject != b.sameObject)
+                    return a.sameObject < b.sameObject;
+                return a.fillRank > b.fillRank;
+            });
+        lastFirst = static_cast<std::uint32_t>(store->Size());
+        lastTo.clear();
+        for (const NewChild& added : newChildren)
+            lastTo.push_back(added.to);
+        const auto allocate = [this] { return MayAllocate(OpenList::ChunkBytes); };
+        for (const NewChild& added : newChildren) {
+            const std::uint32_t at
+                = store->Add(&newKeys[added.keyAt], added.hash, pushes, OtherBytes());
+            if (at == PositionStore::None || !open.Push(added.f, pushes, at, 1, allocate))
+                return false;
+        }
+        return true;
+    }
 
+    std::vector<std::vector<int>> Search::Chain(std::uint32_t goal)
+    {
+        std::vector<std::vector<int>> chain;
+        int man = 0;
+        codec.Unpack(store->Key(goal), objects.data(), man);
+        chain.push_back(objects);
+        for (int pushes = store->Pushes(goal); pushes > 0; --pushes) {
+            for (int object : objects)
+                occupied[object] = 1;
+            Flood(man, reach, ++reachStamp, nullptr);
+            bool found = false;
+            // The push that led here moved some object from x to y, the man from behind x
+            // to x, which is in his area now.
+            for (int i = 0; i < objectCount && !found; ++i) {
+                const int y = objects[i];
+                for (int d = 0; d < Directions && !found; ++d) {
+                    const int x = board.Neighbour(y, Opposite[d]);
+                    const int behind = x < 0 ? -1 : board.Neighbour(x, Opposite[d]);
+                    if (behind < 0 || reach[x] != reachStamp || occupied[behind])
+                        continue;
+                    occupied[y] = 0;
+                    occupied[x] = 1;
+                    const int before = Flood(behind, scratch, ++scratchStamp, nullptr);
+                    std::copy(objects.begin(), objects.end(), child.begin());
+                    child[i] = x;
+                    std::sort(child.begin(), child.end());
+                    codec.Pack(child.data(), before, key.data());
+                    const std::uint32_t at = store->Find(
+                        key.data(), PositionStore::Hash(key.data(), codec.KeyBytes()));
+                    occupied[x] = 0;
+                    occupied[y] = 1;
+                    if (at != PositionStore::None && store->Pushes(at) == pushes - 1) {
+                        found = true;
+                        for (int object : objects)
+                            occupied[object] = 0;
+                        objects = child;
+                        man = before;
+                    }
+                }
+            }
+            if (!found)
+                break; // cannot happen: every stored count is that of a path from the start
+            chain.push_back(objects);
+        }
+        std::fill(occupied.begin(), occupied.end(), 0);
+        std::reverse(chain.begin(), chain.end());
+        return chain;
+    }
+
+    std::vector<GameMove> Search::Moves(const GamePosition& start, std::uint32_t goal)
+    {
+        const std::vector<std::vector<int>> chain = Chain(goal);
         GamePosition position = start;
         std::vector<GameMove> moves;
-        std::vector<int> before(objectCount), after(objectCount), from, to;
-        int man = 0;
+        std::vector<int> from, to;
         for (std::size_t k = 1; k < chain.size(); ++k) {
-            Unpack(store->State(chain[k - 1]), before.data(), man);
-            Unpack(store->State(chain[k]), after.data(), man);
+            const std::vector<int>& before = chain[k - 1];
+            const std::vector<int>& after = chain[k];
             // One object moved by one push: the one cell left and the one cell taken.
             from.clear();
             to.clear();
@@ -363,6 +412,7 @@ namespace {
             result.outcome = outcome;
             result.limit = stoppedBy;
             result.positionsSearched = searched;
+            result.positionsExpanded = expansions;
             if (store) {
                 result.positionsStored = store->Size();
                 result.bytesStored = store->Bytes() + open.Bytes();
@@ -375,49 +425,51 @@ namespace {
         };
 
         objects = board.StartObjects();
-        if (board.StrandedObject())
+        if (board.StrandedObject() || objectCount != board.TargetCount())
             return finish(SolveOutcome::Unsolvable);
         for (int object : objects)
             if (board.IsDead(object))
                 return finish(SolveOutcome::Unsolvable);
-        const int h0 = board.LowerBound(objects.data(), objectCount);
-        if (h0 >= SolverBoard::Unreachable)
+        const int h0 = board.LowerBound(objects.data(), objectCount, assignment);
+        result.startBound = h0;
+        if (h0 >= SolverBoard::Unreachable || (techniques.startChecks && StartIsHopeless(board)))
             return finish(SolveOutcome::Unsolvable);
 
+        fillRank = techniques.ordering ? FillOrder(board) : std::vector<int>(objectCount, 0);
         store = std::make_unique<PositionStore>(
-            stateBytes, limits.memoryBytes, [this] { return OverLimit(); });
+            codec.KeyBytes(), limits.memoryBytes, [this] { return OverLimit(); });
         for (int object : objects)
             occupied[object] = 1;
-        Pack(objects.data(), Flood(board.StartMan(), scratch, ++scratchStamp), packed.data());
+        codec.Pack(
+            objects.data(), Flood(board.StartMan(), scratch, ++scratchStamp, nullptr), key.data());
         for (int object : objects)
             occupied[object] = 0;
-        const std::uint32_t root = store->Add(packed.data(),
-            PositionStore::Hash(packed.data(), stateBytes), PositionStore::None, 0, 0);
-        const auto allocate = [this] { return MayAllocate(OpenList::ChunkBytes); };
-        if (root == PositionStore::None || !open.Push(h0, h0, root, allocate)) {
+        const std::uint32_t root = store->Add(
+            key.data(), PositionStore::Hash(key.data(), codec.KeyBytes()), 0, board.Bytes());
+        if (root == PositionStore::None
+            || !open.Push(h0, 0, root, 1, [this] { return MayAllocate(OpenList::ChunkBytes); })) {
             stoppedBy = SolveLimit::Memory;
             return finish(SolveOutcome::GaveUp);
         }
 
         for (int f = h0; !open.Empty(); ++f) {
             std::uint32_t index = 0;
-            int h = 0;
-            while (open.Pop(f, index, h)) {
-                // A position found again by fewer pushes is in the list twice; the first
-                // time it comes out it is expanded, the second time skipped.
-                if (store->Expanded(index))
+            int pushes = 0;
+            while (open.Pop(f, index, pushes)) {
+                // A position found again by fewer pushes is in the list twice; the entry
+                // with the old count is passed over.
+                if (store->Pushes(index) != pushes)
                     continue;
-                const int pushes = store->Pushes(index);
-                if (h == 0) {
+                bool solved = false;
+                if (!Expand(index, pushes, f, solved))
+                    return finish(SolveOutcome::GaveUp);
+                if (solved) {
                     const std::vector<GameMove> moves = Moves(start, index);
                     result.pushes = pushes;
                     result.moves = static_cast<int>(moves.size());
                     result.solution = FormatSolution(moves);
                     return finish(SolveOutcome::Solved);
                 }
-                store->MarkExpanded(index);
-                if (!Expand(index, pushes, f))
-                    return finish(SolveOutcome::GaveUp);
             }
         }
         return finish(SolveOutcome::Unsolvable);
@@ -426,13 +478,19 @@ namespace {
 
 SolveResult Solve(const GamePosition& start, const SolverLimits& limits, SolveControl* control)
 {
+    return Solve(start, limits, SolverTechniques {}, control);
+}
+
+SolveResult Solve(const GamePosition& start, const SolverLimits& limits,
+    const SolverTechniques& techniques, SolveControl* control)
+{
     if (start.Check() != Playability::Playable) {
         SolveResult result;
         result.outcome = SolveOutcome::NotPlayable;
         return result;
     }
     const SolverBoard board(start);
-    Search search(board, limits, control);
+    Search search(board, limits, techniques, control);
     return search.Run(start);
 }
 

@@ -1,7 +1,6 @@
 #include "game/SolverBoard.h"
 
 #include <algorithm>
-#include <deque>
 
 namespace quobix::game {
 
@@ -64,29 +63,28 @@ SolverBoard::SolverBoard(const GamePosition& start)
 
     // Pull an object back from every target: it reaches cell x from y by a push in direction d
     // when x, y and the man's cell behind x are all inside.
-    distance.assign(targets.size() * static_cast<std::size_t>(n), Unreachable);
-    for (std::size_t t = 0; t < targets.size(); ++t) {
-        int* dist = &distance[t * n];
-        std::deque<int> queue { targets[t] };
-        dist[targets[t]] = 0;
-        while (!queue.empty()) {
-            const int y = queue.front();
-            queue.pop_front();
+    const std::size_t t = targets.size();
+    distance.assign(t * n, Unreachable);
+    std::vector<int> queue;
+    for (std::size_t k = 0; k < t; ++k) {
+        queue.assign(1, targets[k]);
+        distance[targets[k] * t + k] = 0;
+        for (std::size_t at = 0; at < queue.size(); ++at) {
+            const int y = queue[at];
             for (int d = 0; d < Directions; ++d) {
                 const int x = Neighbour(y, OppositeOf(d));
-                if (x == NoCell || dist[x] != Unreachable)
+                if (x == NoCell || distance[x * t + k] != Unreachable
+                    || Neighbour(x, OppositeOf(d)) == NoCell)
                     continue;
-                if (Neighbour(x, OppositeOf(d)) == NoCell)
-                    continue;
-                dist[x] = dist[y] + 1;
+                distance[x * t + k] = distance[y * t + k] + 1;
                 queue.push_back(x);
             }
         }
     }
     dead.assign(n, 1);
     for (int cell = 0; cell < n; ++cell)
-        for (std::size_t t = 0; t < targets.size(); ++t)
-            if (distance[t * n + cell] != Unreachable)
+        for (std::size_t k = 0; k < t; ++k)
+            if (distance[cell * t + k] != Unreachable)
                 dead[cell] = 0;
 }
 
@@ -130,74 +128,12 @@ bool SolverBoard::FrozenOffTarget(int cell, std::vector<std::uint8_t>& occupied)
     return result.frozen && result.offTarget;
 }
 
-int SolverBoard::LowerBound(const int* objects, int count) const
+int SolverBoard::LowerBound(const int* objects, int count, Assignment& work) const
 {
-    // Hungarian method on a count x targets matrix, rows and columns numbered from 1.
-    const int m = TargetCount();
-    if (count == 0)
-        return 0;
-    if (count > m)
-        return Unreachable;
-    const int n = CellCount();
-    cost.resize(static_cast<std::size_t>(count + 1) * (m + 1));
-    for (int i = 1; i <= count; ++i) {
-        int best = Unreachable;
-        for (int j = 1; j <= m; ++j) {
-            const int d = distance[static_cast<std::size_t>(j - 1) * n + objects[i - 1]];
-            cost[i * (m + 1) + j] = d;
-            best = std::min(best, d);
-        }
-        if (best >= Unreachable)
-            return Unreachable;
-    }
-    u.assign(count + 1, 0);
-    v.assign(m + 1, 0);
-    match.assign(m + 1, 0);
-    way.assign(m + 1, 0);
-    for (int i = 1; i <= count; ++i) {
-        match[0] = i;
-        int j0 = 0;
-        minimum.assign(m + 1, 4 * Unreachable);
-        used.assign(m + 1, 0);
-        do {
-            used[j0] = 1;
-            const int i0 = match[j0];
-            int delta = 4 * Unreachable;
-            int j1 = 0;
-            for (int j = 1; j <= m; ++j) {
-                if (used[j])
-                    continue;
-                const int current = cost[i0 * (m + 1) + j] - u[i0] - v[j];
-                if (current < minimum[j]) {
-                    minimum[j] = current;
-                    way[j] = j0;
-                }
-                if (minimum[j] < delta) {
-                    delta = minimum[j];
-                    j1 = j;
-                }
-            }
-            for (int j = 0; j <= m; ++j) {
-                if (used[j]) {
-                    u[match[j]] += delta;
-                    v[j] -= delta;
-                } else {
-                    minimum[j] -= delta;
-                }
-            }
-            j0 = j1;
-        } while (match[j0] != 0);
-        do {
-            const int j1 = way[j0];
-            match[j0] = match[j1];
-            j0 = j1;
-        } while (j0 != 0);
-    }
-    int total = 0;
-    for (int j = 1; j <= m; ++j)
-        if (match[j] != 0)
-            total += cost[match[j] * (m + 1) + j];
-    return total;
+    std::vector<const int*>& rows = work.Rows(count);
+    for (int i = 0; i < count; ++i)
+        rows[i] = DistanceRow(objects[i]);
+    return work.Solve();
 }
 
 std::size_t SolverBoard::Bytes() const

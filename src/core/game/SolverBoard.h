@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/Assignment.h"
 #include "game/GamePosition.h"
 
 #include <cstdint>
@@ -9,8 +10,8 @@ namespace quobix::game {
 
 // What the solver knows about a level before it searches: the cells the man can ever reach
 // (numbered compactly, so that a cell fits in few bits), their neighbours, the targets, the
-// cells from which no object can ever reach a target, and for each target how many pushes an
-// object needs from each cell when it is alone on the board.
+// cells from which no object can ever reach a target, and for each cell how many pushes an
+// object alone on the board needs from it to each target.
 class SolverBoard {
 public:
     static constexpr int NoCell = -1;
@@ -27,11 +28,15 @@ public:
     {
         return neighbours[cell * geometry::DirectionCount + direction];
     }
+    // The six neighbours in turn around the cell, so that ring k and ring k + 1 touch.
+    int RingNeighbour(int cell, int k) const { return Neighbour(cell, Ring[k]); }
     bool IsTarget(int cell) const { return target[cell] != 0; }
     bool IsDead(int cell) const { return dead[cell] != 0; }
+    // The targets still to fill: those inside the man's area.
     int TargetCount() const { return static_cast<int>(targets.size()); }
-    // Pushes from cell to target number t for a lone object, Unreachable when it cannot.
-    int Distance(int t, int cell) const { return distance[t * CellCount() + cell]; }
+    int TargetCell(int t) const { return targets[t]; }
+    // Pushes from cell to each target for a lone object, Unreachable where it cannot.
+    const int* DistanceRow(int cell) const { return &distance[cell * targets.size()]; }
 
     // The start: objects inside the man's area (sorted) and the man's cell.
     const std::vector<int>& StartObjects() const { return startObjects; }
@@ -43,13 +48,16 @@ public:
     // move again and it or an object frozen with it stands off target: no solution follows.
     bool FrozenOffTarget(int cell, std::vector<std::uint8_t>& occupied) const;
 
-    // The fewest pushes that could bring the objects onto distinct targets, each moved alone
-    // (a minimum-cost assignment); Unreachable or more when no assignment exists.
-    int LowerBound(const int* objects, int count) const;
+    // The fewest pushes that could bring the objects (count cells) onto the targets, each moved
+    // alone: a minimum-cost assignment, solved in work, where it stays for TryRow. Unreachable
+    // or more when no assignment exists.
+    int LowerBound(const int* objects, int count, Assignment& work) const;
 
     std::size_t Bytes() const;
 
 private:
+    static constexpr int Ring[geometry::DirectionCount] = { 0, 1, 3, 5, 4, 2 };
+
     struct FrozenResult {
         bool frozen;
         bool offTarget;
@@ -62,14 +70,10 @@ private:
     std::vector<std::uint8_t> target;
     std::vector<std::uint8_t> dead;
     std::vector<int> targets;
-    std::vector<int> distance;
+    std::vector<int> distance; // cell by cell, a row of TargetCount() entries each
     std::vector<int> startObjects;
     int startMan = 0;
     bool strandedObject = false;
-
-    // Work space of LowerBound, kept to avoid allocations per call.
-    mutable std::vector<int> cost, u, v, match, way, minimum;
-    mutable std::vector<std::uint8_t> used;
 };
 
 } // namespace quobix::game
