@@ -199,7 +199,6 @@ private slots:
             for (int way = 0; way < 9; ++way) { // pick slot 0..6, or step forwards or backwards
                 const QChar old = symbols[k], next = symbols[(k + 3) % symbols.size()];
                 SetGrid(L(), { QStringLiteral(" %1 %2 %1").arg(old, next) }, 3);
-                window->ShowLevelInGrid();
                 (way < 7 ? window->mnuPick : window->mnuSequential)->trigger();
                 Stroke(way < 7 ? way : -1, way == 8 ? Qt::RightButton : Qt::LeftButton, 3, 1, 2);
                 const int from = std::max<int>(0, cycle.indexOf(old));
@@ -221,7 +220,6 @@ private slots:
     void paintedCellEqualsItsPicture()
     {
         SetGrid(L(), { " $ $ $", "$   $ $", " $ $ $" }, 1);
-        window->ShowLevelInGrid();
         const QImage before = canvas->Backing().copy();
         for (int round = 0; round < 3; ++round)
             for (int code : { 2, 1, 6, 4, 3, 5, 0 }) {
@@ -238,7 +236,6 @@ private slots:
     {
         Pick(2);
         SetGrid(L(), { " # $ @ . * +", "# . *" }, 25);
-        window->ShowLevelInGrid();
         const QImage krvLook = canvas->Backing().copy();
         SkinWindow* krv = CurrentSkin;
         for (QAction* skin : { window->mnuKRV, window->mnuTLM }) {

@@ -184,35 +184,6 @@ private slots:
         QVERIFY(qAbs((got.FirstUsedLine - 1) - (GridRows - got.LastUsedLine)) <= 1);
     }
 
-    // Every level file shipped is listed: good ones load valid, broken ones show their one message.
-    void sampleLevels_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("message");
-        const QString invalid = "The loaded level is invalid.", folder = Data + "../../levels/";
-        QMap<QString, QString> samples { { "first-steps.qbx", "" }, { "first-steps.xsb", "" },
-            { "ring.qbx", "" }, { "ring.xsb", "" }, { "honeycomb.qbx", "" },
-            { "honeycomb.xsb", "" }, { "full-grid.qbx", "" }, { "invalid-two-men.qbx", invalid },
-            { "invalid-no-target.qbx", invalid }, { "invalid-too-tall.qbx", TooManyLines },
-            { "invalid-misaligned.qbx", QbxFormat }, { "invalid-too-wide.xsb", TooManyCells },
-            { "invalid-comments-only.qbx", NoLevel } };
-        for (const QString& file : QDir(folder).entryList({ "*.qbx", "*.xsb" }, QDir::Files))
-            samples.insert(file, samples.value(file, "<not listed>"));
-        for (const auto& [file, message] : samples.asKeyValueRange())
-            QTest::newRow(qPrintable(file)) << folder + file << message;
-    }
-
-    void sampleLevels()
-    {
-        QFETCH(QString, file);
-        const LoadResult read = Load(file);
-        if (read.ok) {
-            QVERIFY(!read.level.FlippedOnLoad && !read.level.TopComment.isEmpty());
-            QCOMPARE(read.level.Author, "Quobix level team");
-        }
-        QTEST(Texts(read.messages + read.warnings), "message");
-    }
-
     void writes_data()
     {
         QTest::addColumn<WriteCase>("c");
