@@ -9,7 +9,6 @@
 #include "platform/RunTimeError.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <cerrno>
@@ -370,32 +369,9 @@ SaveResult SaveLevel(LevelDocument& level, const QString& path, qint16 notation,
     const QByteArray content = FileContent(level, notation, level.LevelFlipped && flipBack);
 
     RunTimeError error;
-    const auto failed = [&] {
+    result.ok = FileSystem::ReplaceFile(path, content, error);
+    if (!result.ok)
         result.messages << modMessages::SavingError(path, error);
-        return result;
-    };
-    if (!FileSystem::MayReplace(path, error))
-        return failed();
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = FileError(file, errno);
-        return failed();
-    }
-    // write() only fills Qt's buffer: the real write happens in flush(), whose failure (a full
-    // disk) commit() would not report, so it is checked here before anything is renamed.
-    errno = 0;
-    if (file.write(content) != content.size() || !file.flush()) {
-        error = FileError(file, errno);
-        file.cancelWriting();
-        return failed();
-    }
-    errno = 0;
-    if (!file.commit()) {
-        error = FileError(file, errno);
-        return failed();
-    }
-    result.ok = true;
     return result;
 }
 

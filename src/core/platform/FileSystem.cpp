@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStorageInfo>
 #include <cerrno>
 #ifdef Q_OS_UNIX
@@ -151,5 +152,31 @@ bool MayReplace(const QString& path, RunTimeError& error)
     return false;
 }
 #endif
+
+bool ReplaceFile(const QString& path, const QByteArray& content, RunTimeError& error)
+{
+    if (!MayReplace(path, error))
+        return false;
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = FileError(file, errno);
+        return false;
+    }
+    // write() only fills Qt's buffer: the real write happens in flush(), whose failure (a full
+    // disk) commit() would not report, so it is checked here before anything is renamed.
+    errno = 0;
+    if (file.write(content) != content.size() || !file.flush()) {
+        error = FileError(file, errno);
+        file.cancelWriting();
+        return false;
+    }
+    errno = 0;
+    if (!file.commit()) {
+        error = FileError(file, errno);
+        return false;
+    }
+    return true;
+}
 
 } // namespace quobix::FileSystem

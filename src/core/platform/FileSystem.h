@@ -37,4 +37,9 @@ qint64 CurrentSize(const QFile& file);
 // folder, a FIFO or a device is refused (false with the error), never replaced or written into.
 bool MayReplace(const QString& path, RunTimeError& error);
 
+// Writes content as the whole of the file at path. An existing file is replaced only once the
+// new one is complete and flushed; on any failure it stays as it was, no temporary file is left
+// and the error says why.
+bool ReplaceFile(const QString& path, const QByteArray& content, RunTimeError& error);
+
 } // namespace quobix::FileSystem

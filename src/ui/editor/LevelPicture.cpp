@@ -12,8 +12,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
-#include <cerrno>
 
 namespace quobix::LevelPicture {
 
@@ -65,26 +63,7 @@ bool Export(const LevelDocument& level, const QString& path, RunTimeError& error
     buffer.open(QIODevice::WriteOnly);
     Picture(level).save(&buffer, "PNG");
     // Written as level files are: the old file goes only once the new one is complete.
-    if (!FileSystem::MayReplace(path, error))
-        return false;
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = FileError(file, errno);
-        return false;
-    }
-    errno = 0;
-    if (file.write(png) != png.size() || !file.flush()) {
-        error = FileError(file, errno);
-        file.cancelWriting();
-        return false;
-    }
-    errno = 0;
-    if (!file.commit()) {
-        error = FileError(file, errno);
-        return false;
-    }
-    return true;
+    return FileSystem::ReplaceFile(path, png, error);
 }
 
 int ExportCommand(const QString& file, const QString& out, QTextStream& err)
