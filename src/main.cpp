@@ -122,13 +122,14 @@ int main(int argc, char** argv)
                             << "Try quobix-editor --help." << Qt::endl;
         return 1;
     }
-    if (line.parser.isSet(QStringLiteral("help")) || line.parser.isSet(QStringLiteral("version"))) {
-        QCoreApplication app(argc, argv);
-        SetUpApplication();
-        if (line.parser.isSet(QStringLiteral("version")))
-            line.parser.showVersion();
-        line.parser.showHelp(0);
-    }
+    for (const char* answer : { "help", "help-all", "version" })
+        if (line.parser.isSet(QString::fromLatin1(answer))) {
+            QCoreApplication app(argc, argv);
+            SetUpApplication();
+            // Prints the answer and ends the program.
+            line.parser.process({ QString::fromLocal8Bit(argv[0]),
+                QStringLiteral("--") + QString::fromLatin1(answer) });
+        }
     QStringList files = line.parser.positionalArguments();
     const bool solving = line.parser.isSet(line.solve);
     const bool analysing = line.parser.isSet(line.analyse);

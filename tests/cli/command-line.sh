@@ -51,6 +51,8 @@ expect 1 "^invalid-two-men.qbx: Load Level Warning: The loaded level is invalid.
   "invalid level" -- --solve invalid-two-men.qbx
 expect 1 "^missing.qbx: Loading Error: Error 2: No such file or directory" "not read" -- --solve missing.qbx
 expect 0 - "Usage: " -- --help -style fusion
+expect 0 - "Usage: " -- --help-all
+expect 0 - "^quobix-editor [0-9.]+$" -- --version
 
 # The analysis: one line per file with its verdict; 0 only when every level was decided.
 expect 0 - "^line.qbx: Solvable, 1 push, 2 moves, 0 object changes, [0-9]+ positions?, 1 dead cell$" -- --analyse line.qbx
