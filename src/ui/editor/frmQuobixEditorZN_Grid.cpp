@@ -4,6 +4,7 @@
 
 #include "editor/EditHistory.h"
 #include "editor/GridCanvas.h"
+#include "editor/LevelPicture.h"
 #include "editor/modQuobixEditorZN.h"
 #include "geometry/GridGeometry.h"
 #include "skins/SkinState.h"
@@ -22,19 +23,6 @@ namespace {
     }
 
     using geometry::Cell;
-
-    // Calls paint(code, corner) for every grid cell that holds a symbol with a picture other than
-    // Floor, which the empty grid already shows; "X" and foreign characters have none.
-    template <typename Paint> void ForEachSymbolCell(const LevelDocument& level, Paint paint)
-    {
-        for (int r = 1; r <= GridRows; ++r)
-            for (int c = 1; c <= GridCells; ++c) {
-                const Cell at { r, c };
-                const qint16 code = SymbolCodeOf(CharAt(level.LevelLines[1][r], at.TextColumn()));
-                if (code > 0)
-                    paint(code, at.Corner());
-            }
-    }
 }
 
 void frmQuobixEditorZN::LevelChanged(const LevelChange& change)
@@ -101,13 +89,8 @@ void frmQuobixEditorZN::ShowSymbolsToSelect()
 
 void frmQuobixEditorZN::ShowLevelInGrid()
 {
-    canvas->PaintPicture(*SkinPictures[EmptyGridPicture], geometry::GridPictureLeft, 0);
-    canvas->SetDeferUpdates(true);
-    ForEachSymbolCell(level, [this](qint16 code, QPoint corner) {
-        SymbolPicture = SkinPictures[code];
-        ShowSymbol(static_cast<float>(corner.x()), static_cast<float>(corner.y()));
-    });
-    canvas->SetDeferUpdates(false);
+    LevelPicture::Draw(canvas->Backing(), level);
+    canvas->update();
     SetSymbolToShow();
     txtXandY->clear();
     ShowStatus();
@@ -124,13 +107,8 @@ void frmQuobixEditorZN::ChangeGraphics()
 {
     modQuobixEditorZN::LoadSkinPictures();
     ShowSymbolsToSelect();
-    canvas->PaintPicture(*SkinPictures[EmptyGridPicture], geometry::GridPictureLeft, 0);
-    canvas->SetDeferUpdates(true);
-    ForEachSymbolCell(level, [this](qint16 code, QPoint corner) {
-        SymbolPicture = SkinPictures[code];
-        ShowSymbol(static_cast<float>(corner.x()), static_cast<float>(corner.y()));
-    });
-    canvas->SetDeferUpdates(false);
+    LevelPicture::Draw(canvas->Backing(), level);
+    canvas->update();
     SymbolPicture = SkinPictures[CurrentSymbol];
 }
 
