@@ -24,6 +24,12 @@ public:
 
     // The index of the position, or None.
     std::uint32_t Find(const unsigned char* key, std::uint64_t hash) const;
+    // Asks the processor to fetch what Find(key, hash) will read first: its slot of the index,
+    // and once that has arrived, the position in that slot when its hash bits agree. A search
+    // that calls both for a batch of positions before it looks them up waits for memory once
+    // per batch instead of once per position.
+    void PrefetchSlot(std::uint64_t hash) const;
+    void PrefetchRecord(std::uint64_t hash) const;
     // Adds a position not yet stored; None when the memory cap (with otherBytes already used
     // elsewhere) or shouldStop forbids it.
     std::uint32_t Add(

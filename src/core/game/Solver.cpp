@@ -98,6 +98,7 @@ namespace {
         std::vector<int> child;
         std::vector<std::uint8_t> allowed;
         std::vector<unsigned char> key;
+        std::vector<NewChild> candidates; // children not yet looked up
         std::vector<NewChild> newChildren;
         // The children last stored, from index lastFirst on: where their pushes took an object.
         std::uint32_t lastFirst = 0;
@@ -216,14 +217,14 @@ namespace {
             ? lastTo[index - lastFirst]
             : -1;
         int nextF = NoF;
+        candidates.clear();
         newChildren.clear();
         newKeys.clear();
-        bool ok = true;
-        for (int i = 0; i < objectCount && ok; ++i) {
+        for (int i = 0; i < objectCount; ++i) {
             if (restricted && !allowed[i])
                 continue;
             const int x = objects[i];
-            for (int d = 0; d < Directions && ok; ++d) {
+            for (int d = 0; d < Directions; ++d) {
                 const int behind = board.Neighbour(x, Opposite[d]);
                 const int y = board.Neighbour(x, d);
                 if (behind < 0 || reach[behind] != reachStamp || y < 0 || occupied[y]
@@ -261,18 +262,14 @@ namespace {
                         std::swap(child[k - 1], child[k]);
                     for (; k + 1 < objectCount && child[k + 1] < child[k]; ++k)
                         std::swap(child[k + 1], child[k]);
-                    codec.Pack(child.data(), childMan, key.data());
-                    const std::uint64_t hash = PositionStore::Hash(key.data(), codec.KeyBytes());
-                    const std::uint32_t found = store->Find(key.data(), hash);
-                    if (found == PositionStore::None) {
-                        newChildren.push_back(
-                            { childF, x == previous, fillRank[target], y, hash, newKeys.size() });
-                        newKeys.insert(newKeys.end(), key.begin(), key.end());
-                    } else if (store->Pushes(found) > pushes + 1) {
-                        store->SetPushes(found, pushes + 1);
-                        ok = open.Push(childF, pushes + 1, found, 1,
-                            [this] { return MayAllocate(OpenList::ChunkBytes); });
-                    }
+                    const std::size_t keyAt = newKeys.size();
+                    newKeys.resize(keyAt + codec.KeyBytes());
+                    codec.Pack(child.data(), childMan, &newKeys[keyAt]);
+                    const std::uint64_t hash
+                        = PositionStore::Hash(&newKeys[keyAt], codec.KeyBytes());
+                    store->PrefetchSlot(hash);
+                    candidates.push_back(
+                        { childF, x == previous, fillRank[target], y, hash, keyAt });
                 }
                 occupied[x] = 1;
                 occupied[y] = 0;
@@ -280,6 +277,23 @@ namespace {
         }
         for (int object : objects)
             occupied[object] = 0;
+
+        // The children are looked up once all are made, so that their fetches from the table
+        // of positions overlap.
+        bool ok = true;
+        for (const NewChild& made : candidates)
+            store->PrefetchRecord(made.hash);
+        for (const NewChild& made : candidates) {
+            const std::uint32_t found = store->Find(&newKeys[made.keyAt], made.hash);
+            if (found == PositionStore::None) {
+                newChildren.push_back(made);
+            } else if (store->Pushes(found) > pushes + 1) {
+                store->SetPushes(found, pushes + 1);
+                ok = ok && open.Push(made.f, pushes + 1, found, 1, [this] {
+                    return MayAllocate(OpenList::ChunkBytes);
+                });
+            }
+        }
         ok = ok && AddChildren(pushes + 1);
         if (ok && nextF != NoF)
             ok = open.Push(
