@@ -1,5 +1,6 @@
 #include "game/Assignment.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace quobix::game {
@@ -25,7 +26,16 @@ int Assignment::Solve()
     used.assign(n + 1, 0);
     for (int i = 1; i <= n; ++i)
         Augment(i, rows[i - 1]);
-    return Sum(0, nullptr);
+    solved = Sum(0, nullptr);
+    return solved;
+}
+
+int Assignment::RowBound(int row0, const int* row) const
+{
+    int least = Infinite;
+    for (int j = 1; j <= n; ++j)
+        least = std::min(least, row[j - 1] - v[j]);
+    return solved - u[row0 + 1] + least;
 }
 
 int Assignment::TryRow(int row0, const int* row)

@@ -15,6 +15,9 @@ public:
     int Solve();
     // The least total cost with row i (from 0) replaced by row; the assignment stays as it was.
     int TryRow(int i, const int* row);
+    // A lower bound on TryRow(i, row) in O(n), from the potentials of the solved assignment:
+    // row i's potential lowered until the row fits, the others kept, stays a feasible dual.
+    int RowBound(int i, const int* row) const;
     // The target (from 0) the last TryRow gave its row.
     int TriedTarget() const { return triedTarget; }
     // The target (from 0) row i (from 0) has in the solved assignment.
@@ -26,6 +29,7 @@ private:
     int Sum(int i, const int* row) const;
 
     int n = 0;
+    int solved = 0; // the least total cost Solve found
     int triedTarget = 0;
     std::vector<const int*> rows;
     // Indexed from 1; column 0 is the start of each augmenting path.

@@ -233,6 +233,14 @@ namespace {
                 ++searched;
                 int childH, target;
                 if (techniques.incrementalBound) {
+                    // Most children of a plateau lie above f: the cheap bound tells which
+                    // without the exact one.
+                    const int atLeast = assignment.RowBound(i, board.DistanceRow(y));
+                    if (techniques.partialExpansion && pushes + 1 + atLeast > f) {
+                        if (atLeast < SolverBoard::Unreachable)
+                            nextF = std::min(nextF, pushes + 1 + atLeast);
+                        continue;
+                    }
                     childH = assignment.TryRow(i, board.DistanceRow(y));
                     target = assignment.TriedTarget();
                 } else {
