@@ -2,6 +2,7 @@
 #include "common/TestSupport.h"
 #include "game/GameTestSupport.h"
 
+#include "game/PositionStore.h"
 #include "game/SolutionNotation.h"
 #include "game/SolveCommand.h"
 #include "game/Solver.h"
@@ -11,7 +12,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <chrono>
+#include <cstring>
 #include <future>
 #include <thread>
 
@@ -185,6 +188,33 @@ private slots:
         const SolveResult result = done.get();
         QCOMPARE(result.outcome, SolveOutcome::GaveUp);
         QCOMPARE(result.limit, SolveLimit::Cancelled);
+    }
+
+    // Through every growth of its index the store finds each position it holds, and no other.
+    void storeFindsWhatItHolds()
+    {
+        constexpr int Bytes = 5;
+        PositionStore store(Bytes, std::size_t(1) << 30, nullptr);
+        auto key = [](std::uint32_t n) {
+            std::array<unsigned char, Bytes> bytes {};
+            std::memcpy(bytes.data(), &n, sizeof n);
+            return bytes;
+        };
+        auto find = [&](std::uint32_t n) {
+            const auto k = key(n);
+            store.PrefetchSlot(PositionStore::Hash(k.data(), Bytes));
+            store.PrefetchRecord(PositionStore::Hash(k.data(), Bytes));
+            return store.Find(k.data(), PositionStore::Hash(k.data(), Bytes));
+        };
+        for (std::uint32_t n = 0; n < 300000; ++n) {
+            const auto k = key(n * 7);
+            QCOMPARE(store.Add(k.data(), PositionStore::Hash(k.data(), Bytes), int(n % 100), 0), n);
+        }
+        for (std::uint32_t n = 0; n < 300000; ++n) {
+            QCOMPARE(find(n * 7), n);
+            QCOMPARE(store.Pushes(n), int(n % 100));
+            QCOMPARE(find(n * 7 + 1), PositionStore::None);
+        }
     }
 };
 
