@@ -234,12 +234,14 @@ namespace {
                 int childH, target;
                 if (techniques.incrementalBound) {
                     // Most children of a plateau lie above f: the cheap bound tells which
-                    // without the exact one.
-                    const int atLeast = assignment.RowBound(i, board.DistanceRow(y));
-                    if (techniques.partialExpansion && pushes + 1 + atLeast > f) {
-                        if (atLeast < SolverBoard::Unreachable)
-                            nextF = std::min(nextF, pushes + 1 + atLeast);
-                        continue;
+                    // without the exact one, and gives a next f that is never too late.
+                    if (techniques.partialExpansion) {
+                        const int atLeast = assignment.RowBound(i, board.DistanceRow(y));
+                        if (pushes + 1 + atLeast > f) {
+                            if (atLeast < SolverBoard::Unreachable)
+                                nextF = std::min(nextF, pushes + 1 + atLeast);
+                            continue;
+                        }
                     }
                     childH = assignment.TryRow(i, board.DistanceRow(y));
                     target = assignment.TriedTarget();
