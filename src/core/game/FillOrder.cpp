@@ -18,20 +18,26 @@ namespace {
         };
         // Where the man may stand next to the object at first: anywhere he reaches from his
         // start, with the filled targets in his way.
-        std::vector<char> walk(n, 0);
-        std::vector<int> stack { board.StartMan() };
-        walk[board.StartMan()] = 1;
-        while (!stack.empty()) {
-            const int here = stack.back();
-            stack.pop_back();
-            for (int d = 0; d < Directions; ++d) {
-                const int next = board.Neighbour(here, d);
-                if (!blocked(next, from) && !walk[next]) {
-                    walk[next] = 1;
-                    stack.push_back(next);
+        // Marks in marks the cells the man walks to from cell, the object on `object`.
+        std::vector<int> stack;
+        auto walkFrom = [&](int cell, int object, std::vector<char>& marks) {
+            std::fill(marks.begin(), marks.end(), 0);
+            stack.assign(1, cell);
+            marks[cell] = 1;
+            while (!stack.empty()) {
+                const int here = stack.back();
+                stack.pop_back();
+                for (int d = 0; d < Directions; ++d) {
+                    const int next = board.Neighbour(here, d);
+                    if (!blocked(next, object) && !marks[next]) {
+                        marks[next] = 1;
+                        stack.push_back(next);
+                    }
                 }
             }
-        }
+        };
+        std::vector<char> walk(n, 0);
+        walkFrom(board.StartMan(), from, walk);
         // Breadth first over (object, man) pairs, the man next to the object.
         std::vector<int> seen(static_cast<std::size_t>(n) * Directions, -1);
         std::vector<int> layer, next;
@@ -50,20 +56,7 @@ namespace {
                 if (start[object] && !board.IsTarget(object))
                     return pulls;
                 // The man walks round the object to any side he reaches, then pulls.
-                std::fill(area.begin(), area.end(), 0);
-                stack.assign(1, board.Neighbour(object, state % Directions));
-                area[stack[0]] = 1;
-                while (!stack.empty()) {
-                    const int here = stack.back();
-                    stack.pop_back();
-                    for (int d = 0; d < Directions; ++d) {
-                        const int cell = board.Neighbour(here, d);
-                        if (!blocked(cell, object) && !area[cell]) {
-                            area[cell] = 1;
-                            stack.push_back(cell);
-                        }
-                    }
-                }
+                walkFrom(board.Neighbour(object, state % Directions), object, area);
                 for (int d = 0; d < Directions; ++d) {
                     const int man = board.Neighbour(object, d);
                     const int beyond = man == SolverBoard::NoCell ? man : board.Neighbour(man, d);
