@@ -58,6 +58,10 @@ private slots:
         QTest::newRow("detour") << Rows("#########|###   .##|#@  # # #|#  ###. #|"
                                         "# $  $  #|# # # # #|#########") << -1;
         QTest::newRow("three objects") << Rows("########|#. $   #|#. $ # #|#. $ @ #|########") << -1;
+        // Without partial expansion, positions on the only shortest solutions are first found
+        // by a longer way.
+        QTest::newRow("found again, shorter") << Rows("#######|## # .#|#  .$ #|## $ ##|#  $.@#|#######") << 6;
+        QTest::newRow("found again, two targets") << Rows("#########|#    .  #|## $  .$#|#   ## @#|#     ###|#########") << 5;
         // Pushes that part the man's area in two.
         QTest::newRow("parted area") << Rows("#########|#########|######  #|##@$ . ##|# *#.####|#   $####|##*#  ###|# *# ####|## ######|#########") << -1;
         QTest::newRow("parted area, five objects") << Rows("##########|##########|###.######|# # ######|#   $##  #|###     .#|##### $#$#|####+$. ##|####*   ##|##### # ##|#######  #|##########") << -1;
@@ -90,6 +94,18 @@ private slots:
         QCOMPARE(result.pushes,
             static_cast<int>(std::count_if(
                 moves->begin(), moves->end(), [](const GameMove& m) { return m.push; })));
+        // Each technique can be switched off to measure what it brings; none may change the
+        // push count. Without partial expansion a position is found again by fewer pushes.
+        for (bool SolverTechniques::*technique :
+            { &SolverTechniques::startChecks, &SolverTechniques::corrals,
+                &SolverTechniques::partialExpansion, &SolverTechniques::incrementalBound,
+                &SolverTechniques::localArea, &SolverTechniques::ordering }) {
+            SolverTechniques without;
+            without.*technique = false;
+            const SolveResult other = Solve(start, SolverLimits {}, without);
+            QCOMPARE(other.outcome, SolveOutcome::Solved);
+            QCOMPARE(other.pushes, result.pushes);
+        }
     }
 
     // On every position from which the level can be solved, the bound is at most the fewest
